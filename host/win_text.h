@@ -1,0 +1,22 @@
+// Windows side only: the one place where GBK texts meet the wide (W) calls.
+// Conversions use code page 936 whatever the system's ANSI code page is, so
+// the window and the files come out the same on every Windows.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "host/text.h"
+#include "host/wide_path.h"
+
+constexpr UINT kGbkCodePage = 936;
+
+std::wstring WideFromGbk(std::string_view text);
+Text GbkFromWide(const wchar_t* units, int count);
+inline Text GbkFromWide(const std::wstring& w) { return GbkFromWide(w.data(), static_cast<int>(w.size())); }
+
+// A wide path as the W calls take it: null for the empty wide path.
+inline const wchar_t* WidePointer(const WidePath& path) {
+    return path.empty() ? nullptr : reinterpret_cast<const wchar_t*>(path.data());
+}
