@@ -22,6 +22,9 @@ int MsgBox(std::string_view text, int buttons, std::string_view title) {
     UINT style = static_cast<UINT>(buttons);
     if ((style & MB_SYSTEMMODAL) == 0) style |= MB_TASKMODAL;
     int id = MessageBoxW(nullptr, WideFromGbk(text).c_str(), WideFromGbk(title).c_str(), style);
+    // An OK-only box has one answer however it is closed (Wine reports
+    // Escape there as IDCANCEL, Windows as IDOK).
+    if (buttons == kButtonsOk) return 0;
     switch (id) {
         case IDOK: return 0;
         case IDCANCEL: return 1;

@@ -1,0 +1,35 @@
+#!/bin/bash
+# Installs what building and testing need on Debian 12, and nothing when all
+# of it is present. Run as root (or with sudo available).
+set -euo pipefail
+
+packages=(
+    cmake make g++ clang libclang-rt-14-dev googletest
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine64 xvfb xauth openbox xdotool x11-utils
+    fonts-wine fonts-wqy-microhei imagemagick locales zip
+)
+
+sudo_if_needed() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    sudo_if_needed apt-get update -q
+    # No recommends: they would pull in wine32, which a 64-bit-only kernel
+    # cannot run and which makes /usr/bin/wine pick the 32-bit loader.
+    sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Wine takes code page 936 from LC_ALL=zh_CN.UTF-8 even without the locale,
+# but then cannot name non-ASCII files on the Linux side (error 2): generate it.
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+    echo "setup: generating the zh_CN.UTF-8 locale"
+    sudo_if_needed localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+fi
+echo "setup: all tools present"

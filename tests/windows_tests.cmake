@@ -1,0 +1,29 @@
+# Windows lane: everything runs under Wine through CMAKE_CROSSCOMPILING_EMULATOR.
+set(KELVARA_TEST_BIN ${CMAKE_BINARY_DIR}/bin)
+
+add_executable(webd_standin WIN32 standin/webd_standin.cpp)
+target_compile_options(webd_standin PRIVATE -municode)
+target_link_options(webd_standin PRIVATE -municode)
+set_target_properties(webd_standin PROPERTIES OUTPUT_NAME webd RUNTIME_OUTPUT_DIRECTORY ${KELVARA_TEST_BIN}/standin)
+
+add_library(kelvara_test_support STATIC win/test_support.cpp)
+kelvara_target_defaults(kelvara_test_support)
+target_link_libraries(kelvara_test_support PUBLIC kelvara_win gtest)
+
+# The pure tests run here too: the same rules must hold with this compiler.
+add_executable(kelvara_win_tests
+    ${KELVARA_PURE_TESTS}
+    win/wide_path_test.cpp
+    win/host_ops_test.cpp
+    win/generate_config_test.cpp
+    win/process_test.cpp
+    win/test_main.cpp
+)
+kelvara_target_defaults(kelvara_win_tests)
+target_link_libraries(kelvara_win_tests PRIVATE kelvara_test_support)
+set_target_properties(kelvara_win_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KELVARA_TEST_BIN})
+add_dependencies(kelvara_win_tests webd_standin)
+add_test(NAME win_tests COMMAND kelvara_win_tests)
+# Proof that the tests really ran under Wine: a loader that cannot start the
+# exe may still exit 0.
+set_tests_properties(win_tests PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [1-9]" FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
