@@ -1,0 +1,287 @@
+#include "ui/main_window_win.h"
+
+#include <commctrl.h>
+
+#include "host/main_window_win.h"
+#include "host/win_text.h"
+#include "ui/control_table.h"
+#include "ui/window_behaviour.h"
+#include "ui/window_ops.h"
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"KelvaraMainWindow";
+
+HWND g_window = nullptr;
+HWND g_controls[kControlCount] = {};
+HWND g_focusOnDeactivate = nullptr;
+HFONT g_fontB16 = nullptr;
+HFONT g_fontN12 = nullptr;
+
+HWND Control(ControlId id) { return g_controls[id]; }
+
+const ControlSpec* SpecOf(HWND control) {
+    for (const ControlSpec& spec : kControls) {
+        if (g_controls[spec.id] == control) return &spec;
+    }
+    return nullptr;
+}
+
+HFONT MakeFont(int height, int weight) {
+    // No face name: the system picks one that has the Chinese characters.
+    return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH, nullptr);
+}
+
+HFONT FontFor(FontCode code) {
+    switch (code) {
+        case FontCode::B16: return g_fontB16;
+        case FontCode::N12: return g_fontN12;
+        case FontCode::Gui: return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        case FontCode::None: break;
+    }
+    return nullptr;
+}
+
+struct ClassAndStyle {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ClassAndStyle ClassFor(const ControlSpec& spec) {
+    // Every control clips its siblings so that the stacking order decides
+    // who draws where they overlap.
+    const DWORD base = WS_CHILD | WS_CLIPSIBLINGS | (spec.enabled ? 0 : WS_DISABLED);
+    switch (spec.kind) {
+        case ControlKind::EditBox: {
+            DWORD align = (spec.id == 编辑框1 || spec.id == 编辑框7) ? ES_LEFT : ES_CENTER;
+            return {L"EDIT", base | WS_TABSTOP | ES_AUTOHSCROLL | align, WS_EX_CLIENTEDGE};
+        }
+        case ControlKind::CheckBox:
+            return {L"BUTTON", base | WS_TABSTOP | BS_AUTOCHECKBOX | BS_LEFT | BS_VCENTER | BS_MULTILINE, 0};
+        case ControlKind::Button:
+            return {L"BUTTON", base | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE, 0};
+        case ControlKind::Label:
+        case ControlKind::TransLabel:
+            return {L"STATIC", base | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE | SS_NOPREFIX, 0};
+        case ControlKind::PicBox:
+            return {L"STATIC", base | WS_BORDER, 0};
+    }
+    return {L"STATIC", base, 0};
+}
+
+// The port box takes control characters, the minus sign and digits as typed;
+// pasted text is not filtered.
+LRESULT CALLBACK PortBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_CHAR) {
+        wchar_t c = static_cast<wchar_t>(wParam);
+        if (c >= 0x20 && c != L'-' && !(c >= L'0' && c <= L'9')) return 0;
+    }
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+void CreateControls(HINSTANCE instance) {
+    // Made hidden from the bottom of the table to the top.
+    for (int i = kControlCount - 1; i >= 0; --i) {
+        const ControlSpec& spec = kControls[static_cast<size_t>(i)];
+        ClassAndStyle cs = ClassFor(spec);
+        std::wstring text = spec.text ? WideFromGbk(spec.text) : std::wstring();
+        HWND control = CreateWindowExW(cs.exStyle, cs.windowClass, text.c_str(), cs.style, spec.left, spec.top,
+                                       spec.width, spec.height, g_window,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlCommandId(spec.id))),
+                                       instance, nullptr);
+        g_controls[spec.id] = control;
+        if (HFONT font = FontFor(spec.font)) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (spec.kind == ControlKind::CheckBox && spec.ticked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+    }
+    SendMessageW(Control(编辑框2), EM_LIMITTEXT, 5, 0);
+    SetWindowSubclass(Control(编辑框2), PortBoxProc, 1, 0);
+
+    // Stacking in table order: position 1 on top, each next one just below.
+    HWND above = HWND_TOP;
+    for (const ControlSpec& spec : kControls) {
+        SetWindowPos(Control(spec.id), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = Control(spec.id);
+    }
+    for (const ControlSpec& spec : kControls) ShowWindow(Control(spec.id), SW_SHOWNA);
+}
+
+// Tab order is the table's tab column (descending table position), which is
+// the reverse of the stacking order, so the window walks it itself.
+HWND NextTabStop(HWND from, bool backwards) {
+    const ControlSpec* current = SpecOf(from);
+    int start = current && current->tab > 0 ? current->tab : (backwards ? 1 : 0);
+    constexpr int kTabStops = 30;
+    for (int step = 1; step <= kTabStops; ++step) {
+        int wanted = backwards ? ((start - 1 - step) % kTabStops + kTabStops) % kTabStops + 1
+                               : (start - 1 + step) % kTabStops + 1;
+        for (const ControlSpec& spec : kControls) {
+            if (spec.tab != wanted) continue;
+            HWND candidate = Control(spec.id);
+            if (IsWindowVisible(candidate) && IsWindowEnabled(candidate)) return candidate;
+        }
+    }
+    return nullptr;
+}
+
+HWND FirstTabStop() { return NextTabStop(nullptr, false); }
+
+void MoveFocus(bool backwards) {
+    HWND next = NextTabStop(GetFocus(), backwards);
+    if (!next) return;
+    SetFocus(next);
+    // As in dialogs, an edit box entered by Tab has its text selected.
+    const ControlSpec* spec = SpecOf(next);
+    if (spec && spec->kind == ControlKind::EditBox) SendMessageW(next, EM_SETSEL, 0, -1);
+}
+
+// The keys the window handles before any control sees them. True: consumed.
+bool HandleWindowKey(const MSG& msg) {
+    if (msg.hwnd != g_window && !IsChild(g_window, msg.hwnd)) return false;
+    if (msg.message == WM_KEYDOWN) {
+        switch (msg.wParam) {
+            case VK_TAB:
+                MoveFocus(GetKeyState(VK_SHIFT) < 0);
+                return true;
+            case VK_ESCAPE:
+                PostMessageW(g_window, WM_CLOSE, 0, 0);
+                return true;
+            case VK_RETURN:
+                return true;  // no default button: Enter does nothing
+            default:
+                return false;
+        }
+    }
+    // Their characters too, so no edit box inserts or beeps at them.
+    if (msg.message == WM_CHAR) return msg.wParam == L'\t' || msg.wParam == L'\r' || msg.wParam == 0x1B;
+    return false;
+}
+
+HBRUSH OnCtlColorStatic(HDC dc, HWND control) {
+    const ControlSpec* spec = SpecOf(control);
+    if (!spec || spec->kind == ControlKind::EditBox) return nullptr;  // disabled edits keep their default look
+    SetTextColor(dc, RGB(0, 0, 0));
+    if (spec->kind == ControlKind::TransLabel) {
+        // Only the text: the panel or window behind shows through.
+        SetBkMode(dc, TRANSPARENT);
+        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    }
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(g_window, focus)) g_focusOnDeactivate = focus;
+        return;
+    }
+    HWND restore = g_focusOnDeactivate && IsWindow(g_focusOnDeactivate) ? g_focusOnDeactivate : FirstTabStop();
+    if (restore) SetFocus(restore);
+}
+
+void OnClose() {
+    // Take the focus off the controls first, so that the port check runs
+    // (and shows its box) while the window is still whole.
+    SetFocus(g_window);
+    DestroyWindow(g_window);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (lParam != 0) {
+                int index = LOWORD(wParam) - ControlCommandId(static_cast<ControlId>(0));
+                if (index >= 0 && index < kControlCount) OnControlCommand(static_cast<ControlId>(index), HIWORD(wParam));
+            }
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            if (HBRUSH brush = OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+            break;
+        case WM_ACTIVATE:
+            OnActivate(wParam);
+            return 0;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND CreateMainWindow(HINSTANCE instance) {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = MainWindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kWindowClass;
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 32, 32, 0));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 16, 16, 0));
+    RegisterClassExW(&wc);
+
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - kWindowWidth) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - kWindowHeight) / 2;
+    // A fixed frame with caption, system menu and close only.
+    HWND window = CreateWindowExW(0, kWindowClass, L"Kelvara", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                                  left, top, kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
+    RECT r;
+    if (window && GetWindowRect(window, &r) &&
+        (r.right - r.left != kWindowWidth || r.bottom - r.top != kWindowHeight)) {
+        SetWindowPos(window, nullptr, 0, 0, kWindowWidth, kWindowHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return window;
+}
+
+}  // namespace
+
+Text GetControlText(ControlId editBox) {
+    HWND control = Control(editBox);
+    int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    int got = GetWindowTextW(control, text.data(), length + 1);
+    return GbkFromWide(text.data(), got);
+}
+
+void SetControlText(ControlId editBox, std::string_view text) {
+    SetWindowTextW(Control(editBox), WideFromGbk(text).c_str());
+}
+
+bool IsChecked(ControlId checkBox) { return SendMessageW(Control(checkBox), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void SetDisabled(ControlId control, bool disabled) { EnableWindow(Control(control), disabled ? FALSE : TRUE); }
+
+int RunMainWindow(HINSTANCE instance, int showCommand) {
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    g_fontB16 = MakeFont(16, FW_BOLD);
+    g_fontN12 = MakeFont(12, FW_NORMAL);
+
+    g_window = CreateMainWindow(instance);
+    if (!g_window) return 1;
+    SetMainWindow(g_window);
+    CreateControls(instance);
+    InitMainWindow();
+
+    ShowWindow(g_window, showCommand);
+    SetForegroundWindow(g_window);
+    if (GetFocus() == nullptr || GetFocus() == g_window) SetFocus(FirstTabStop());
+
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (HandleWindowKey(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    DeleteObject(g_fontB16);
+    DeleteObject(g_fontN12);
+    return 0;
+}

@@ -1,0 +1,89 @@
+#include "ui/window_behaviour.h"
+
+#include <initializer_list>
+
+#include "core/generate_config.h"
+#include "host/gbk_literals.h"
+#include "host/host_ops.h"
+#include "process/server_shutdown.h"
+#include "share/enable_deletion.h"
+#include "ui/port_check.h"
+#include "ui/window_ops.h"
+
+namespace {
+
+struct RowControls {
+    ControlId enableBox;
+    std::initializer_list<ControlId> governed;  // in the order they are set
+};
+
+RowControls ControlsOf(AccountRow row) {
+    switch (row) {
+        case AccountRow::User1:
+            return {选择框15, {编辑框3, 编辑框4, 选择框5, 选择框6, 选择框7, 选择框8, 选择框9}};
+        case AccountRow::User2:
+            return {选择框16, {编辑框5, 编辑框6, 选择框10, 选择框11, 选择框12, 选择框13, 选择框14}};
+        case AccountRow::Guest:
+            break;
+    }
+    return {选择框4, {选择框17, 选择框18, 选择框19, 选择框20, 选择框21}};
+}
+
+Permissions ReadRights(ControlId access, ControlId list, ControlId upload, ControlId modify, ControlId hidden) {
+    return {IsChecked(access), IsChecked(list), IsChecked(upload), IsChecked(modify), IsChecked(hidden)};
+}
+
+}  // namespace
+
+void InitMainWindow() {
+    ShutdownRunningServer();  // may end the program: the window is never shown then
+    SetControlText(编辑框1, TextJoin({RunDirectory(), "\\web\\"}));
+}
+
+void ApplyRowEnabling(AccountRow row) {
+    RowControls controls = ControlsOf(row);
+    bool disabled = !IsChecked(controls.enableBox);
+    for (ControlId id : controls.governed) SetDisabled(id, disabled);
+}
+
+void ValidatePortBox() {
+    if (IsPortTextAccepted(GetControlText(编辑框2))) return;
+    SetControlText(编辑框2, kDefaultPort);
+    MsgBox("错误", kButtonsOk, "err");
+}
+
+Settings ReadSettings() {
+    Settings s;
+    s.SharePath = GetControlText(编辑框1);
+    s.Port = GetControlText(编辑框2);
+    s.ListenIpv4 = IsChecked(选择框1);
+    s.ListenIpv6 = IsChecked(选择框2);
+    s.User1 = {IsChecked(选择框15), ReadRights(选择框5, 选择框6, 选择框7, 选择框8, 选择框9), GetControlText(编辑框3),
+               GetControlText(编辑框4)};
+    s.User2 = {IsChecked(选择框16), ReadRights(选择框10, 选择框11, 选择框12, 选择框13, 选择框14),
+               GetControlText(编辑框5), GetControlText(编辑框6)};
+    s.GuestEnabled = IsChecked(选择框4);
+    s.GuestRights = ReadRights(选择框17, 选择框18, 选择框19, 选择框20, 选择框21);
+    s.HideTrayIcon = IsChecked(选择框3);
+    s.BrowserPath = GetControlText(编辑框7);
+    return s;
+}
+
+// Notifications as the controls send them (BN_CLICKED 0, EN_KILLFOCUS 0x200).
+void OnControlCommand(ControlId id, int notification) {
+    constexpr int kClicked = 0;
+    constexpr int kLostFocus = 0x200;
+    if (id == 编辑框2) {
+        if (notification == kLostFocus) ValidatePortBox();
+        return;
+    }
+    if (notification != kClicked) return;
+    switch (id) {
+        case 选择框15: ApplyRowEnabling(AccountRow::User1); break;
+        case 选择框16: ApplyRowEnabling(AccountRow::User2); break;
+        case 选择框4: ApplyRowEnabling(AccountRow::Guest); break;
+        case 按钮1: GenerateConfig(ReadSettings()); break;
+        case 按钮2: EnableDeletion(); break;
+        default: break;
+    }
+}
