@@ -27,3 +27,12 @@ add_test(NAME win_tests COMMAND kelvara_win_tests)
 # Proof that the tests really ran under Wine: a loader that cannot start the
 # exe may still exit 0.
 set_tests_properties(win_tests PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [1-9]" FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+
+# End to end: the real kelvara.exe driven with real input.
+add_executable(kelvara_e2e_tests e2e/app_driver.cpp e2e/window_test.cpp win/test_main.cpp)
+kelvara_target_defaults(kelvara_e2e_tests)
+target_link_libraries(kelvara_e2e_tests PRIVATE kelvara_test_support)
+set_target_properties(kelvara_e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KELVARA_TEST_BIN})
+add_dependencies(kelvara_e2e_tests kelvara webd_standin)
+add_test(NAME e2e_tests COMMAND kelvara_e2e_tests)
+set_tests_properties(e2e_tests PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [1-9]" FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")

@@ -11,10 +11,13 @@
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"KelvaraMainWindow";
+// Posted when the port box has lost the focus; see OnPortBoxLostFocus.
+constexpr UINT kCheckPortMessage = WM_APP + 1;
 
 HWND g_window = nullptr;
 HWND g_controls[kControlCount] = {};
 HWND g_focusOnDeactivate = nullptr;
+bool g_portCheckPending = false;
 HFONT g_fontB16 = nullptr;
 HFONT g_fontN12 = nullptr;
 
@@ -177,21 +180,46 @@ void OnActivate(WPARAM wParam) {
         if (focus && IsChild(g_window, focus)) g_focusOnDeactivate = focus;
         return;
     }
+    // A control that took the focus already (the click that activated the
+    // window) keeps it.
+    HWND focus = GetFocus();
+    if (focus && IsChild(g_window, focus)) return;
     HWND restore = g_focusOnDeactivate && IsWindow(g_focusOnDeactivate) ? g_focusOnDeactivate : FirstTabStop();
     if (restore) SetFocus(restore);
+}
+
+// The port check shows a modal box, which must not happen inside the focus
+// change itself: the edit box would be left believing it still has the
+// focus and ignore the next click. So the check runs right after the change,
+// still ahead of any input (posted messages come before input).
+void OnPortBoxLostFocus() {
+    g_portCheckPending = true;
+    PostMessageW(g_window, kCheckPortMessage, 0, 0);
+}
+
+void RunPendingPortCheck() {
+    if (!g_portCheckPending) return;
+    g_portCheckPending = false;
+    ValidatePortBox();
 }
 
 void OnClose() {
     // Take the focus off the controls first, so that the port check runs
     // (and shows its box) while the window is still whole.
     SetFocus(g_window);
+    RunPendingPortCheck();
     DestroyWindow(g_window);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case kCheckPortMessage:
+            RunPendingPortCheck();
+            return 0;
         case WM_COMMAND:
-            if (lParam != 0) {
+            if (lParam != 0 && LOWORD(wParam) == ControlCommandId(编辑框2) && HIWORD(wParam) == EN_KILLFOCUS) {
+                OnPortBoxLostFocus();
+            } else if (lParam != 0) {
                 int index = LOWORD(wParam) - ControlCommandId(static_cast<ControlId>(0));
                 if (index >= 0 && index < kControlCount) OnControlCommand(static_cast<ControlId>(index), HIWORD(wParam));
             }
@@ -268,6 +296,9 @@ int RunMainWindow(HINSTANCE instance, int showCommand) {
     g_window = CreateMainWindow(instance);
     if (!g_window) return 1;
     SetMainWindow(g_window);
+    // Also as window icons, so that the caption, Alt+Tab and WM_GETICON agree.
+    SendMessageW(g_window, WM_SETICON, ICON_BIG, GetClassLongPtrW(g_window, GCLP_HICON));
+    SendMessageW(g_window, WM_SETICON, ICON_SMALL, GetClassLongPtrW(g_window, GCLP_HICONSM));
     CreateControls(instance);
     InitMainWindow();
 

@@ -1,6 +1,6 @@
 #include "ui/window_behaviour.h"
 
-#include <initializer_list>
+#include <iterator>
 
 #include "core/generate_config.h"
 #include "host/gbk_literals.h"
@@ -14,19 +14,21 @@ namespace {
 
 struct RowControls {
     ControlId enableBox;
-    std::initializer_list<ControlId> governed;  // in the order they are set
+    const ControlId* governed;  // in the order they are set
+    size_t count;
 };
+
+constexpr ControlId kUser1Governed[] = {编辑框3, 编辑框4, 选择框5, 选择框6, 选择框7, 选择框8, 选择框9};
+constexpr ControlId kUser2Governed[] = {编辑框5, 编辑框6, 选择框10, 选择框11, 选择框12, 选择框13, 选择框14};
+constexpr ControlId kGuestGoverned[] = {选择框17, 选择框18, 选择框19, 选择框20, 选择框21};
 
 RowControls ControlsOf(AccountRow row) {
     switch (row) {
-        case AccountRow::User1:
-            return {选择框15, {编辑框3, 编辑框4, 选择框5, 选择框6, 选择框7, 选择框8, 选择框9}};
-        case AccountRow::User2:
-            return {选择框16, {编辑框5, 编辑框6, 选择框10, 选择框11, 选择框12, 选择框13, 选择框14}};
-        case AccountRow::Guest:
-            break;
+        case AccountRow::User1: return {选择框15, kUser1Governed, std::size(kUser1Governed)};
+        case AccountRow::User2: return {选择框16, kUser2Governed, std::size(kUser2Governed)};
+        case AccountRow::Guest: break;
     }
-    return {选择框4, {选择框17, 选择框18, 选择框19, 选择框20, 选择框21}};
+    return {选择框4, kGuestGoverned, std::size(kGuestGoverned)};
 }
 
 Permissions ReadRights(ControlId access, ControlId list, ControlId upload, ControlId modify, ControlId hidden) {
@@ -43,7 +45,7 @@ void InitMainWindow() {
 void ApplyRowEnabling(AccountRow row) {
     RowControls controls = ControlsOf(row);
     bool disabled = !IsChecked(controls.enableBox);
-    for (ControlId id : controls.governed) SetDisabled(id, disabled);
+    for (size_t i = 0; i < controls.count; ++i) SetDisabled(controls.governed[i], disabled);
 }
 
 void ValidatePortBox() {
@@ -69,14 +71,10 @@ Settings ReadSettings() {
     return s;
 }
 
-// Notifications as the controls send them (BN_CLICKED 0, EN_KILLFOCUS 0x200).
+// Clicks (BN_CLICKED, 0) of the buttons and check boxes; the port box's loss
+// of focus reaches ValidatePortBox through the window.
 void OnControlCommand(ControlId id, int notification) {
     constexpr int kClicked = 0;
-    constexpr int kLostFocus = 0x200;
-    if (id == 编辑框2) {
-        if (notification == kLostFocus) ValidatePortBox();
-        return;
-    }
     if (notification != kClicked) return;
     switch (id) {
         case 选择框15: ApplyRowEnabling(AccountRow::User1); break;

@@ -13,5 +13,5 @@ void ApplyRowEnabling(AccountRow row);
 void ValidatePortBox();
 Settings ReadSettings();
 
-// What a command from a control means: the handlers above, 生成, 开启删除功能.
+// What a click on a control means: the row handlers, 生成, 开启删除功能.
 void OnControlCommand(ControlId id, int notification);

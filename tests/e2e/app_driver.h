@@ -1,0 +1,43 @@
+// Drives the real kelvara.exe as a user would: started from its own folder,
+// found by its window, fed real key strokes and mouse clicks with SendInput,
+// read through its controls.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "tests/win/test_support.h"
+#include "ui/control_table.h"
+
+struct App {
+    TempDir dir;
+    PROCESS_INFORMATION process = {};
+    HWND window = nullptr;
+
+    // Copies kelvara.exe (and, when asked, the stand-in as webd.exe) into a
+    // fresh folder and starts it there. Does not wait for the window.
+    explicit App(bool withServer = false, const std::wstring& folder = L"kelvara-e2e");
+    ~App();
+
+    std::wstring Exe() const { return dir / L"kelvara.exe"; }
+    // Waits until the main window is visible.
+    bool WaitForWindow(DWORD timeoutMs = 10000);
+    // Exit code once the program ended within the time given, or -1.
+    long ExitCode(DWORD timeoutMs);
+
+    HWND Control(ControlId id) const;
+    std::wstring Text(ControlId id) const;
+    void SetText(ControlId id, const std::wstring& text) const;  // WM_SETTEXT, no typing
+    bool Checked(ControlId id) const;
+    bool Enabled(ControlId id) const;
+    HWND Focus() const;
+    bool WaitForFocus(ControlId id, DWORD timeoutMs = 3000) const;
+
+    void Activate() const;
+    void Click(ControlId id) const;
+    void Key(WORD vk, bool shift = false) const;
+    void Type(const std::wstring& keys) const;  // digits, lower-case letters and '-'
+    void Settle() const;  // lets the program handle what it was sent
+    void SettleAfterBox() const;  // the window active and focused again
+};
