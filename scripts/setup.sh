@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
     cmake make g++ clang libclang-rt-14-dev googletest
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     wine wine64 xvfb xauth openbox xdotool x11-utils
-    fonts-wine fonts-wqy-microhei imagemagick locales zip
+    fonts-wine fonts-wqy-microhei imagemagick locales python3
 )
 
 sudo_if_needed() {

@@ -36,3 +36,14 @@ set_target_properties(kelvara_e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KE
 add_dependencies(kelvara_e2e_tests kelvara webd_standin)
 add_test(NAME e2e_tests COMMAND kelvara_e2e_tests)
 set_tests_properties(e2e_tests PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [1-9]" FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+
+# Benchmark (scripts/bench.sh): not part of the tests' pass or fail.
+add_executable(bare_window WIN32 bench/bare_window.cpp)
+target_compile_options(bare_window PRIVATE -municode)
+target_link_options(bare_window PRIVATE -municode -s)
+set_target_properties(bare_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KELVARA_TEST_BIN})
+add_executable(kelvara_bench bench/bench.cpp)
+kelvara_target_defaults(kelvara_bench)
+target_link_libraries(kelvara_bench PRIVATE kelvara_test_support psapi)
+set_target_properties(kelvara_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KELVARA_TEST_BIN})
+add_dependencies(kelvara_bench kelvara bare_window webd_standin)

@@ -50,6 +50,8 @@ LRESULT CALLBACK StandinProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+void CALLBACK EndAfterTimeout(HWND window, UINT, UINT_PTR, DWORD) { DestroyWindow(window); }
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -62,7 +64,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     HWND window = CreateWindowW(L"webd-standin", L"webd stand-in", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
                                 nullptr, nullptr, instance, nullptr);
     ShowWindow(window, showCommand);
-    SetTimer(window, 1, 120000, [](HWND w, UINT, UINT_PTR, DWORD) { DestroyWindow(w); });
+    SetTimer(window, 1, 120000, EndAfterTimeout);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

@@ -1,0 +1,9 @@
+#!/bin/bash
+# Measures kelvara.exe against a bare Win32 window side by side under the same
+# Wine and display, and prints a table of medians. Usage: bench.sh [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh >/dev/null
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target kelvara_bench >/dev/null
+exec scripts/wine-run.sh "$PWD/build/win64/wineprefix" build/win64/bin/kelvara_bench.exe "${1:-20}"
