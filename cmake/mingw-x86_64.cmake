@@ -1,12 +1,4 @@
-# Cross compile for 64-bit Windows with MinGW-w64's posix thread model
-# (the win32 model lacks std::mutex, which GoogleTest needs).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+# Cross compile for 64-bit Windows.
 set(KELVARA_MINGW_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${KELVARA_MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${KELVARA_MINGW_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${KELVARA_MINGW_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${KELVARA_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

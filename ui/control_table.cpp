@@ -8,7 +8,7 @@ using F = FontCode;
 }  // namespace
 
 // clang-format off
-const std::array<ControlSpec, kControlCount> kControls = {{
+const std::array<ControlRow, kControlCount> kControls = {{
     //  name       kind          left top  width height text                                   enabled ticked tab font
     {编辑框7,   K::EditBox,    104, 212, 300, 32, "指定自定义的浏览器路径(可不做更改)",   true,  false, 30, F::B16},
     {选择框21,  K::CheckBox,   519, 170,  92, 24, "显示隐藏文件",                         false, false, 29, F::Gui},

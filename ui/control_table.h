@@ -18,7 +18,7 @@ enum ControlId : int {
     kControlCount
 };
 
-struct ControlSpec {
+struct ControlRow {
     ControlId id;
     ControlKind kind;
     int left, top, width, height;
@@ -29,7 +29,7 @@ struct ControlSpec {
     FontCode font;
 };
 
-extern const std::array<ControlSpec, kControlCount> kControls;
+extern const std::array<ControlRow, kControlCount> kControls;
 
 // Window command ids: clear of IDOK (1) and IDCANCEL (2), which Enter and
 // Escape would otherwise stand for.

@@ -23,9 +23,9 @@ HFONT g_fontN12 = nullptr;
 
 HWND Control(ControlId id) { return g_controls[id]; }
 
-const ControlSpec* SpecOf(HWND control) {
-    for (const ControlSpec& spec : kControls) {
-        if (g_controls[spec.id] == control) return &spec;
+const ControlRow* RowOf(HWND control) {
+    for (const ControlRow& row : kControls) {
+        if (g_controls[row.id] == control) return &row;
     }
     return nullptr;
 }
@@ -52,13 +52,13 @@ struct ClassAndStyle {
     DWORD exStyle;
 };
 
-ClassAndStyle ClassFor(const ControlSpec& spec) {
+ClassAndStyle ClassFor(const ControlRow& row) {
     // Every control clips its siblings so that the stacking order decides
     // who draws where they overlap.
-    const DWORD base = WS_CHILD | WS_CLIPSIBLINGS | (spec.enabled ? 0 : WS_DISABLED);
-    switch (spec.kind) {
+    const DWORD base = WS_CHILD | WS_CLIPSIBLINGS | (row.enabled ? 0 : WS_DISABLED);
+    switch (row.kind) {
         case ControlKind::EditBox: {
-            DWORD align = (spec.id == 编辑框1 || spec.id == 编辑框7) ? ES_LEFT : ES_CENTER;
+            DWORD align = (row.id == 编辑框1 || row.id == 编辑框7) ? ES_LEFT : ES_CENTER;
             return {L"EDIT", base | WS_TABSTOP | ES_AUTOHSCROLL | align, WS_EX_CLIENTEDGE};
         }
         case ControlKind::CheckBox:
@@ -87,41 +87,41 @@ LRESULT CALLBACK PortBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
 void CreateControls(HINSTANCE instance) {
     // Made hidden from the bottom of the table to the top.
     for (int i = kControlCount - 1; i >= 0; --i) {
-        const ControlSpec& spec = kControls[static_cast<size_t>(i)];
-        ClassAndStyle cs = ClassFor(spec);
-        std::wstring text = spec.text ? WideFromGbk(spec.text) : std::wstring();
-        HWND control = CreateWindowExW(cs.exStyle, cs.windowClass, text.c_str(), cs.style, spec.left, spec.top,
-                                       spec.width, spec.height, g_window,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlCommandId(spec.id))),
+        const ControlRow& row = kControls[static_cast<size_t>(i)];
+        ClassAndStyle cs = ClassFor(row);
+        std::wstring text = row.text ? WideFromGbk(row.text) : std::wstring();
+        HWND control = CreateWindowExW(cs.exStyle, cs.windowClass, text.c_str(), cs.style, row.left, row.top,
+                                       row.width, row.height, g_window,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlCommandId(row.id))),
                                        instance, nullptr);
-        g_controls[spec.id] = control;
-        if (HFONT font = FontFor(spec.font)) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (spec.kind == ControlKind::CheckBox && spec.ticked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+        g_controls[row.id] = control;
+        if (HFONT font = FontFor(row.font)) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (row.kind == ControlKind::CheckBox && row.ticked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
     }
     SendMessageW(Control(编辑框2), EM_LIMITTEXT, 5, 0);
     SetWindowSubclass(Control(编辑框2), PortBoxProc, 1, 0);
 
     // Stacking in table order: position 1 on top, each next one just below.
     HWND above = HWND_TOP;
-    for (const ControlSpec& spec : kControls) {
-        SetWindowPos(Control(spec.id), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        above = Control(spec.id);
+    for (const ControlRow& row : kControls) {
+        SetWindowPos(Control(row.id), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = Control(row.id);
     }
-    for (const ControlSpec& spec : kControls) ShowWindow(Control(spec.id), SW_SHOWNA);
+    for (const ControlRow& row : kControls) ShowWindow(Control(row.id), SW_SHOWNA);
 }
 
 // Tab order is the table's tab column (descending table position), which is
 // the reverse of the stacking order, so the window walks it itself.
 HWND NextTabStop(HWND from, bool backwards) {
-    const ControlSpec* current = SpecOf(from);
+    const ControlRow* current = RowOf(from);
     int start = current && current->tab > 0 ? current->tab : (backwards ? 1 : 0);
     constexpr int kTabStops = 30;
     for (int step = 1; step <= kTabStops; ++step) {
         int wanted = backwards ? ((start - 1 - step) % kTabStops + kTabStops) % kTabStops + 1
                                : (start - 1 + step) % kTabStops + 1;
-        for (const ControlSpec& spec : kControls) {
-            if (spec.tab != wanted) continue;
-            HWND candidate = Control(spec.id);
+        for (const ControlRow& row : kControls) {
+            if (row.tab != wanted) continue;
+            HWND candidate = Control(row.id);
             if (IsWindowVisible(candidate) && IsWindowEnabled(candidate)) return candidate;
         }
     }
@@ -135,8 +135,8 @@ void MoveFocus(bool backwards) {
     if (!next) return;
     SetFocus(next);
     // As in dialogs, an edit box entered by Tab has its text selected.
-    const ControlSpec* spec = SpecOf(next);
-    if (spec && spec->kind == ControlKind::EditBox) SendMessageW(next, EM_SETSEL, 0, -1);
+    const ControlRow* row = RowOf(next);
+    if (row && row->kind == ControlKind::EditBox) SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
 // The keys the window handles before any control sees them. True: consumed.
@@ -162,10 +162,10 @@ bool HandleWindowKey(const MSG& msg) {
 }
 
 HBRUSH OnCtlColorStatic(HDC dc, HWND control) {
-    const ControlSpec* spec = SpecOf(control);
-    if (!spec || spec->kind == ControlKind::EditBox) return nullptr;  // disabled edits keep their default look
+    const ControlRow* row = RowOf(control);
+    if (!row || row->kind == ControlKind::EditBox) return nullptr;  // disabled edits keep their default look
     SetTextColor(dc, RGB(0, 0, 0));
-    if (spec->kind == ControlKind::TransLabel) {
+    if (row->kind == ControlKind::TransLabel) {
         // Only the text: the panel or window behind shows through.
         SetBkMode(dc, TRANSPARENT);
         return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));

@@ -33,22 +33,6 @@ double Median(std::vector<double> v) {
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-struct Found {
-    DWORD pid;
-    HWND window;
-};
-
-BOOL CALLBACK FindVisible(HWND w, LPARAM context) {
-    auto* f = reinterpret_cast<Found*>(context);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    if (pid == f->pid && IsWindowVisible(w)) {
-        f->window = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 struct Started {
     PROCESS_INFORMATION process = {};
     HWND window = nullptr;
@@ -67,10 +51,8 @@ Started StartAndWait(const std::wstring& exe) {
         return s;
     }
     for (;;) {
-        Found f = {s.process.dwProcessId, nullptr};
-        EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&f));
-        if (f.window) {
-            s.window = f.window;
+        if (HWND found = FindVisibleWindowOf(s.process.dwProcessId)) {
+            s.window = found;
             s.ms = NowMs() - t0;
             return s;
         }

@@ -21,24 +21,6 @@ App::~App() {
 
 namespace {
 
-struct Search {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindOwnWindow(HWND w, LPARAM context) {
-    auto* s = reinterpret_cast<Search*>(context);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    wchar_t cls[64] = {};
-    GetClassNameW(w, cls, 64);
-    if (pid == s->pid && std::wstring(cls) == L"KelvaraMainWindow") {
-        s->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 void SendKey(WORD vk, bool up) {
     INPUT in = {};
     in.type = INPUT_KEYBOARD;
@@ -52,10 +34,8 @@ void SendKey(WORD vk, bool up) {
 bool App::WaitForWindow(DWORD timeoutMs) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < timeoutMs) {
-        Search s = {process.dwProcessId, nullptr};
-        EnumWindows(FindOwnWindow, reinterpret_cast<LPARAM>(&s));
-        if (s.found && IsWindowVisible(s.found)) {
-            window = s.found;
+        if (HWND found = FindVisibleWindowOf(process.dwProcessId, L"KelvaraMainWindow")) {
+            window = found;
             WaitForInputIdle(process.hProcess, 2000);
             return true;
         }

@@ -67,23 +67,23 @@ TEST(Window, OpensCentredWithTheTableLayoutAndTheStartState) {
     POINT origin = {0, 0};
     ClientToScreen(app.window, &origin);
     HWND above = nullptr;
-    for (const ControlSpec& spec : kControls) {
-        SCOPED_TRACE(testing::Message() << "position " << spec.id + 1);
-        HWND c = app.Control(spec.id);
+    for (const ControlRow& row : kControls) {
+        SCOPED_TRACE(testing::Message() << "position " << row.id + 1);
+        HWND c = app.Control(row.id);
         ASSERT_NE(c, nullptr);
         RECT r;
         GetWindowRect(c, &r);
-        EXPECT_EQ(r.left - origin.x, spec.left);
-        EXPECT_EQ(r.top - origin.y, spec.top);
-        EXPECT_EQ(r.right - r.left, spec.width);
-        EXPECT_EQ(r.bottom - r.top, spec.height);
+        EXPECT_EQ(r.left - origin.x, row.left);
+        EXPECT_EQ(r.top - origin.y, row.top);
+        EXPECT_EQ(r.right - r.left, row.width);
+        EXPECT_EQ(r.bottom - r.top, row.height);
         EXPECT_TRUE(IsWindowVisible(c));
         if (above) {
             EXPECT_EQ(GetWindow(above, GW_HWNDNEXT), c);
         }
         above = c;
-        if (spec.text && spec.id != 编辑框1) {
-            EXPECT_EQ(app.Text(spec.id), WideFromGbk(spec.text));
+        if (row.text && row.id != 编辑框1) {
+            EXPECT_EQ(app.Text(row.id), WideFromGbk(row.text));
         }
     }
     SaveClientShot(app.window, TestBinDirectory() + L"\\e2e-window.bmp");
@@ -223,6 +223,27 @@ TEST(Window, ClosingWithAFocusedBadPortChecksItFirstThenExitsWithZero) {
     BoxSeen seen = answerer.Wait();
     EXPECT_TRUE(seen.found);
     EXPECT_EQ(app.ExitCode(5000), 0);
+}
+
+TEST(Window, SwitchingToAnotherProgramRunsThePortCheck) {
+    App app;
+    ASSERT_TRUE(app.WaitForWindow());
+    TempDir otherDir;
+    ASSERT_TRUE(CopyFileW(StandinExe().c_str(), (otherDir / L"other.exe").c_str(), FALSE));
+    PROCESS_INFORMATION other = StartProgram(otherDir / L"other.exe", otherDir.path);
+    HWND otherWindow = nullptr;
+    for (int i = 0; i < 200 && !(otherWindow = FindVisibleWindowOf(other.dwProcessId)); ++i) Sleep(10);
+    ASSERT_NE(otherWindow, nullptr);
+
+    app.Click(编辑框2);
+    ASSERT_TRUE(app.WaitForFocus(编辑框2));
+    app.SetText(编辑框2, L"99999");
+    BoxAnswerer answerer(L"err", BoxAction::ClickOk);
+    SetForegroundWindow(otherWindow);
+    EXPECT_TRUE(answerer.Wait().found);
+    app.Settle();
+    EXPECT_EQ(app.Text(编辑框2), L"9212");
+    EndProcess(other);
 }
 
 TEST(Window, EscapeAndAltF4CloseWithExitCodeZeroWritingNothing) {

@@ -10,12 +10,12 @@ TEST(ControlTable, RowsAreInPositionOrderAndTabOrderDescendsByPosition) {
     int expectedTab = 0;
     std::set<int> tabs;
     for (int i = kControlCount - 1; i >= 0; --i) {
-        const ControlSpec& spec = kControls[static_cast<size_t>(i)];
-        EXPECT_EQ(static_cast<int>(spec.id), i) << "row " << i + 1;
-        bool focusable = spec.kind == ControlKind::EditBox || spec.kind == ControlKind::CheckBox ||
-                         spec.kind == ControlKind::Button;
-        EXPECT_EQ(spec.tab, focusable ? ++expectedTab : 0) << "row " << i + 1;
-        if (spec.tab) tabs.insert(spec.tab);
+        const ControlRow& row = kControls[static_cast<size_t>(i)];
+        EXPECT_EQ(static_cast<int>(row.id), i) << "row " << i + 1;
+        bool focusable = row.kind == ControlKind::EditBox || row.kind == ControlKind::CheckBox ||
+                         row.kind == ControlKind::Button;
+        EXPECT_EQ(row.tab, focusable ? ++expectedTab : 0) << "row " << i + 1;
+        if (row.tab) tabs.insert(row.tab);
     }
     EXPECT_EQ(expectedTab, 30);
     EXPECT_EQ(tabs.size(), 30u);

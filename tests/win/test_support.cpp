@@ -96,6 +96,34 @@ std::wstring TestBinDirectory() {
 
 std::wstring StandinExe() { return TestBinDirectory() + L"\\standin\\webd.exe"; }
 
+namespace {
+
+struct WindowSearch {
+    DWORD pid;
+    const wchar_t* windowClass;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND w, LPARAM context) {
+    auto* s = reinterpret_cast<WindowSearch*>(context);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != s->pid || !IsWindowVisible(w)) return TRUE;
+    wchar_t cls[64] = {};
+    GetClassNameW(w, cls, 64);
+    if (s->windowClass && std::wstring(cls) != s->windowClass) return TRUE;
+    s->found = w;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindVisibleWindowOf(DWORD pid, const wchar_t* windowClass) {
+    WindowSearch s = {pid, windowClass, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
 PROCESS_INFORMATION StartProgram(const std::wstring& exe, const std::wstring& workingDir) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);

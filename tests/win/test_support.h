@@ -37,6 +37,9 @@ std::string Utf8FromWide(const std::wstring& w);
 std::wstring TestBinDirectory();
 std::wstring StandinExe();
 
+// A visible top-level window of the process (of that class, when given).
+HWND FindVisibleWindowOf(DWORD pid, const wchar_t* windowClass = nullptr);
+
 // Starts a copy of the stand-in; the process handle is the caller's.
 PROCESS_INFORMATION StartProgram(const std::wstring& exe, const std::wstring& workingDir = L"");
 // Waits for the stand-in's started.txt in dir to hold `count` records.
