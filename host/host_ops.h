@@ -18,6 +18,8 @@ int MsgBox(std::string_view text, int buttons, std::string_view title);
 void CloseMainWindow();
 [[noreturn]] void ExitProgram(int exitCode);
 
+// The directory fixed at start-up, without trailing backslash, as a new copy.
+Text RunDirectory();
 // Fixes the run directory (no trailing backslash) and makes it the current
 // directory; FixRunDirectory takes it from the executable's own path.
 void SetRunDirectory(Text directory);

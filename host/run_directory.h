@@ -7,6 +7,3 @@
 // character whose second byte is 0x5C stays whole. No trailing backslash;
 // empty when the path has no backslash at all.
 Text RunDirectoryOf(std::string_view modulePath);
-
-// The directory fixed at start-up (see SetRunDirectory), as a new copy.
-Text RunDirectory();
