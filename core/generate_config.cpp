@@ -8,15 +8,22 @@
 
 namespace {
 
-// Only the previous configuration matters: webd.conf.bak2 is nobody's file
-// but this rotation's, so a leftover one goes first. Otherwise it would block
-// the move of the older backup, that in turn the move of webd.conf, and the
-// previous configuration would be overwritten.
-void RotateBackup(const Text& config, const Text& backup, const Text& temporary) {
+// webd.conf.bak2 is nobody's file but this rotation's. A read-only
+// webd.conf hands its attribute on to the backup and then to this name,
+// where DeleteFile would refuse it.
+void RemoveTemporary(const Text& temporary) {
+    FileClearReadOnly(temporary);
     FileDelete(temporary);
+}
+
+// Only the previous configuration matters, so a leftover temporary goes
+// first. Otherwise it would block the move of the older backup, that in turn
+// the move of webd.conf, and the previous configuration would be overwritten.
+void RotateBackup(const Text& config, const Text& backup, const Text& temporary) {
+    RemoveTemporary(temporary);
     if (IsValidFilePath(temporary)) FileRename(backup, temporary);
     if (IsValidFilePath(backup)) FileRename(config, backup);
-    FileDelete(temporary);
+    RemoveTemporary(temporary);
 }
 
 }  // namespace

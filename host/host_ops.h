@@ -32,6 +32,9 @@ bool FileWrite(std::string_view path, const ByteArray& bytes);
 // directory) or oldPath does not.
 bool FileRename(std::string_view oldPath, std::string_view newPath);
 bool FileDelete(std::string_view path);
+// Clears the read-only attribute of a file (not of a directory); false when
+// there is no such file or the attribute cannot be changed.
+bool FileClearReadOnly(std::string_view path);
 // True for any entry of that name, directories included.
 bool FileExists(std::string_view path);
 

@@ -80,6 +80,14 @@ bool FileRename(std::string_view oldPath, std::string_view newPath) {
 
 bool FileDelete(std::string_view path) { return DeleteFileW(PathW(path).c_str()) != FALSE; }
 
+bool FileClearReadOnly(std::string_view path) {
+    std::wstring wide = PathW(path);
+    DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    if ((attributes & FILE_ATTRIBUTE_READONLY) == 0) return true;
+    return SetFileAttributesW(wide.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY) != FALSE;
+}
+
 bool FileExists(std::string_view path) {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW(PathW(path).c_str(), &found);

@@ -117,6 +117,24 @@ TEST(GenerateConfig, AReadOnlyConfigurationIsBackedUpAndReplaced) {
     EXPECT_EQ(ReadBytes(dir / L"webd.conf.bak"), "conf-old");
 }
 
+TEST(GenerateConfig, AReadOnlyConfigurationKeepsRotatingClickAfterClick) {
+    // The read-only attribute travels with each rename into the backup and
+    // the temporary name, where a plain delete would be refused.
+    TempDir dir;
+    ASSERT_TRUE(WriteBytes(dir / L"webd.conf", "conf-old"));
+    ASSERT_TRUE(SetFileAttributesW((dir / L"webd.conf").c_str(), FILE_ATTRIBUTE_READONLY));
+    std::string previous = "conf-old";
+    for (const char* share : {"D:\\one\\", "D:\\two\\", "D:\\three\\"}) {
+        SCOPED_TRACE(share);
+        Settings s = Sample(share);
+        EXPECT_EQ(Generate(dir.path, s).text, L"成功");
+        EXPECT_EQ(ReadBytes(dir / L"webd.conf"), BuildConfigText(s));
+        EXPECT_EQ(ReadBytes(dir / L"webd.conf.bak"), previous);
+        EXPECT_FALSE(Exists(dir / L"webd.conf.bak2"));
+        previous = BuildConfigText(s);
+    }
+}
+
 TEST(GenerateConfig, AConfigurationHeldOpenIsReportedAndKept) {
     TempDir dir;
     ASSERT_TRUE(WriteBytes(dir / L"webd.conf", "conf-old"));
