@@ -17,6 +17,7 @@ add_executable(kelvara_win_tests
     win/host_ops_test.cpp
     win/generate_config_test.cpp
     win/process_test.cpp
+    win/unprivileged_test.cpp
     win/test_main.cpp
 )
 kelvara_target_defaults(kelvara_win_tests)
@@ -27,6 +28,12 @@ add_test(NAME win_tests COMMAND kelvara_win_tests)
 # Proof that the tests really ran under Wine: a loader that cannot start the
 # exe may still exit 0.
 set_tests_properties(win_tests PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [1-9]" FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+# Again as an unprivileged user, for what Wine enforces only then.
+add_test(NAME win_unprivileged_tests
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/run-unprivileged.sh ${CMAKE_BINARY_DIR}/unprivileged
+            $<TARGET_FILE:kelvara_win_tests> --gtest_filter=Unprivileged.*)
+set_tests_properties(win_unprivileged_tests PROPERTIES
+    PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [1-9]|not root, cannot switch" FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
 
 # End to end: the real kelvara.exe driven with real input.
 add_executable(kelvara_e2e_tests e2e/app_driver.cpp e2e/window_test.cpp win/test_main.cpp)

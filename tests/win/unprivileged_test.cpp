@@ -1,0 +1,68 @@
+// Run as an unprivileged user (scripts/run-unprivileged.sh): only then does
+// Wine refuse writes to read-only files, as Windows does for everyone.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "core/config_text.h"
+#include "core/generate_config.h"
+#include "host/gbk_literals.h"
+#include "host/host_ops.h"
+#include "host/win_text.h"
+#include "tests/win/test_support.h"
+
+namespace {
+
+class Unprivileged : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::getenv("KELVARA_UNPRIVILEGED")) GTEST_SKIP() << "needs scripts/run-unprivileged.sh";
+    }
+};
+
+TEST_F(Unprivileged, FileWriteIsRefusedOnAReadOnlyFile) {
+    TempDir dir;
+    ASSERT_TRUE(WriteBytes(dir / L"ro", "kept"));
+    ASSERT_TRUE(SetFileAttributesW((dir / L"ro").c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(FileWrite(dir.Gbk() + "\\ro", ByteArray{'x'}));
+    EXPECT_EQ(ReadBytes(dir / L"ro"), "kept");
+}
+
+TEST_F(Unprivileged, AReadOnlyConfigurationWithoutBackupIsReportedAndKept) {
+    // Two leading backslashes: no backup is made, so the write meets the
+    // read-only file itself.
+    TempDir dir;
+    ASSERT_TRUE(WriteBytes(dir / L"webd.conf", "conf-old"));
+    ASSERT_TRUE(SetFileAttributesW((dir / L"webd.conf").c_str(), FILE_ATTRIBUTE_READONLY));
+    Settings s;
+    s.Port = "9212";
+    Text saved = RunDirectory();
+    SetRunDirectory(GbkFromWide(L"\\\\?\\" + dir.path));
+    BoxAnswerer answerer(L"false", BoxAction::ClickOk);
+    GenerateConfig(s);
+    BoxSeen seen = answerer.Wait();
+    SetRunDirectory(saved);
+    EXPECT_EQ(seen.text, L"失败");
+    EXPECT_EQ(ReadBytes(dir / L"webd.conf"), "conf-old");
+}
+
+TEST_F(Unprivileged, AReadOnlyConfigurationKeepsRotating) {
+    TempDir dir;
+    ASSERT_TRUE(WriteBytes(dir / L"webd.conf", "conf-old"));
+    ASSERT_TRUE(SetFileAttributesW((dir / L"webd.conf").c_str(), FILE_ATTRIBUTE_READONLY));
+    std::string previous = "conf-old";
+    for (const char* share : {"D:\\one\\", "D:\\two\\", "D:\\three\\"}) {
+        Settings s;
+        s.SharePath = share;
+        Text saved = RunDirectory();
+        SetRunDirectory(dir.Gbk());
+        BoxAnswerer answerer(L"true", BoxAction::ClickOk);
+        GenerateConfig(s);
+        EXPECT_EQ(answerer.Wait().text, L"成功") << share;
+        SetRunDirectory(saved);
+        EXPECT_EQ(ReadBytes(dir / L"webd.conf.bak"), previous) << share;
+        previous = BuildConfigText(s);
+    }
+}
+
+}  // namespace
