@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 
-#include "core/config_text.h"
 #include "core/generate_config.h"
 #include "host/gbk_literals.h"
 #include "host/host_ops.h"
@@ -44,25 +43,6 @@ TEST_F(Unprivileged, AReadOnlyConfigurationWithoutBackupIsReportedAndKept) {
     SetRunDirectory(saved);
     EXPECT_EQ(seen.text, L"失败");
     EXPECT_EQ(ReadBytes(dir / L"webd.conf"), "conf-old");
-}
-
-TEST_F(Unprivileged, AReadOnlyConfigurationKeepsRotating) {
-    TempDir dir;
-    ASSERT_TRUE(WriteBytes(dir / L"webd.conf", "conf-old"));
-    ASSERT_TRUE(SetFileAttributesW((dir / L"webd.conf").c_str(), FILE_ATTRIBUTE_READONLY));
-    std::string previous = "conf-old";
-    for (const char* share : {"D:\\one\\", "D:\\two\\", "D:\\three\\"}) {
-        Settings s;
-        s.SharePath = share;
-        Text saved = RunDirectory();
-        SetRunDirectory(dir.Gbk());
-        BoxAnswerer answerer(L"true", BoxAction::ClickOk);
-        GenerateConfig(s);
-        EXPECT_EQ(answerer.Wait().text, L"成功") << share;
-        SetRunDirectory(saved);
-        EXPECT_EQ(ReadBytes(dir / L"webd.conf.bak"), previous) << share;
-        previous = BuildConfigText(s);
-    }
 }
 
 }  // namespace
