@@ -224,12 +224,9 @@ TEST(GenerateConfig, OffersToStartTheServerAndStartsItOnlyOnOk) {
         std::vector<std::string> records = WaitForStartRecords(dir.path, 1, c.started ? 5000 : 1500);
         ASSERT_EQ(records.size(), c.started ? 1u : 0u);
         if (c.started) {
-            EXPECT_NE(records[0].find("cwd=" + Utf8FromWide(dir.path) + "\n"), std::string::npos) << records[0];
-            EXPECT_NE(records[0].find("\nshow=0\n"), std::string::npos) << records[0];
-            PROCESS_INFORMATION p = {};
-            p.hProcess = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
-                                     static_cast<DWORD>(std::stoul(records[0].substr(4))));
-            EndProcess(p);
+            EXPECT_EQ(RecordField(records[0], "cwd"), Utf8FromWide(dir.path)) << records[0];
+            EXPECT_EQ(RecordField(records[0], "show"), "0") << records[0];
+            EndRecordedProcess(records[0]);
         }
     }
 }

@@ -125,22 +125,6 @@ TEST(QuoteCommandLineArgument, RoundTripsThroughCommandLineToArgvW) {
     }
 }
 
-struct StartRecord {
-    std::string cmdline, cwd, show, exe;
-};
-
-StartRecord ParseRecord(const std::string& record) {
-    auto field = [&](const char* key) {
-        std::string k = std::string(key) + "=";
-        size_t at = record.find("\n" + k);
-        at = record.rfind(k, 0) == 0 ? 0 : (at == std::string::npos ? at : at + 1);
-        if (at == std::string::npos) return std::string();
-        size_t end = record.find('\n', at);
-        return record.substr(at + k.size(), end - at - k.size());
-    };
-    return {field("cmdline"), field("cwd"), field("show"), field("exe")};
-}
-
 TEST(LaunchProgram, StartsExactlyTheProgramHiddenInTheCurrentDirectory) {
     // A directory with a space beside a program named after its first word:
     // an unquoted command line without application name would start a.exe.
@@ -159,17 +143,11 @@ TEST(LaunchProgram, StartsExactlyTheProgramHiddenInTheCurrentDirectory) {
 
     std::vector<std::string> records = WaitForStartRecords(spaced, 1, 5000);
     ASSERT_EQ(records.size(), 1u);
-    StartRecord r = ParseRecord(records[0]);
-    EXPECT_EQ(r.cmdline, Utf8FromWide(L"\"" + spaced + L"\\webd.exe\""));
-    EXPECT_EQ(r.cwd, Utf8FromWide(spaced));
-    EXPECT_EQ(r.show, std::to_string(SW_HIDE));
+    EXPECT_EQ(RecordField(records[0], "cmdline"), Utf8FromWide(L"\"" + spaced + L"\\webd.exe\""));
+    EXPECT_EQ(RecordField(records[0], "cwd"), Utf8FromWide(spaced));
+    EXPECT_EQ(RecordField(records[0], "show"), std::to_string(SW_HIDE));
     EXPECT_FALSE(Exists(top / L"started.txt")) << "a.exe must never start";
-
-    std::vector<uint32_t> unused;
-    PROCESS_INFORMATION p = {};
-    DWORD pid = static_cast<DWORD>(std::stoul(records[0].substr(4)));
-    p.hProcess = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
-    EndProcess(p);
+    EndRecordedProcess(records[0]);
 }
 
 TEST(LaunchProgram, ReportsAProgramThatCannotStart) {

@@ -159,6 +159,21 @@ std::vector<std::string> WaitForStartRecords(const std::wstring& dir, size_t cou
     return records;
 }
 
+std::string RecordField(const std::string& record, const std::string& key) {
+    std::string line = "\n" + record;  // every key then follows a line end
+    size_t at = line.find("\n" + key + "=");
+    if (at == std::string::npos) return std::string();
+    at += key.size() + 2;
+    return line.substr(at, line.find('\n', at) - at);
+}
+
+void EndRecordedProcess(const std::string& record) {
+    PROCESS_INFORMATION p = {};
+    p.hProcess = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
+                             static_cast<DWORD>(std::stoul(RecordField(record, "pid"))));
+    EndProcess(p);
+}
+
 void EndProcess(PROCESS_INFORMATION& process) {
     if (process.hProcess) {
         TerminateProcess(process.hProcess, 1);

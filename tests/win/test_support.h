@@ -44,6 +44,10 @@ HWND FindVisibleWindowOf(DWORD pid, const wchar_t* windowClass = nullptr);
 PROCESS_INFORMATION StartProgram(const std::wstring& exe, const std::wstring& workingDir = L"");
 // Waits for the stand-in's started.txt in dir to hold `count` records.
 std::vector<std::string> WaitForStartRecords(const std::wstring& dir, size_t count, DWORD timeoutMs);
+// A key=value line of one start record ("" when absent), and the end of the
+// process it records.
+std::string RecordField(const std::string& record, const std::string& key);
+void EndRecordedProcess(const std::string& record);
 void EndProcess(PROCESS_INFORMATION& process);
 
 enum class BoxAction { ClickOk, ClickCancel, EscapeKey, CloseButton };
