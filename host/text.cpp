@@ -1,5 +1,20 @@
 #include "host/text.h"
 
+size_t FindLastBackslash(std::string_view t) {
+    size_t last = std::string_view::npos;
+    for (size_t i = 0; i < t.size(); ++i) {
+        unsigned char b = static_cast<unsigned char>(t[i]);
+        if (IsGbkLeadByte(b) && i + 1 < t.size()) {
+            ++i;
+        } else if (b == '\\') {
+            last = i;
+        }
+    }
+    return last;
+}
+
+bool EndsInBackslash(std::string_view t) { return !t.empty() && FindLastBackslash(t) == t.size() - 1; }
+
 Text TextJoin(std::initializer_list<std::string_view> parts) {
     size_t size = 0;
     for (std::string_view p : parts) size += p.size();

@@ -20,6 +20,13 @@ constexpr bool IsLeadByte(unsigned char b) { return b >= 0x80; }
 // rules (the run directory, the file-name part of a path).
 constexpr bool IsGbkLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
 
+// Where a path's last separator is, walked by code page 936's own lead
+// bytes: the trail byte 0x5C of a character such as 昞 is no backslash.
+// npos when there is none.
+size_t FindLastBackslash(std::string_view t);
+// True when the last character (not merely the last byte) is a backslash.
+bool EndsInBackslash(std::string_view t);
+
 Text TextJoin(std::initializer_list<std::string_view> parts);
 Text TextLeft(std::string_view t, int count);
 Text TextRight(std::string_view t, int count);

@@ -23,6 +23,17 @@ Text GbkFromWide(const wchar_t* units, int count) {
     return out;
 }
 
+bool FitsGbk(const std::wstring& w) {
+    if (w.empty()) return true;
+    DWORD saved = GetLastError();
+    BOOL usedDefault = FALSE;
+    // The conversion's own report, not a search for "?": the text may hold one.
+    int n = WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, w.data(), static_cast<int>(w.size()), nullptr, 0,
+                                nullptr, &usedDefault);
+    SetLastError(saved);
+    return n > 0 && !usedDefault;
+}
+
 WidePath ToWidePath(std::string_view text) {
     Text terminated = TextJoin({text});
     if (terminated.empty()) return WidePath();

@@ -14,6 +14,9 @@ constexpr UINT kGbkCodePage = 936;
 
 std::wstring WideFromGbk(std::string_view text);
 Text GbkFromWide(const wchar_t* units, int count);
+// True when every unit has a GBK form of its own: no default character and no
+// best-fit look-alike stands in for any of them.
+bool FitsGbk(const std::wstring& w);
 inline Text GbkFromWide(const std::wstring& w) { return GbkFromWide(w.data(), static_cast<int>(w.size())); }
 
 // A wide path as the W calls take it: null for the empty wide path.

@@ -34,6 +34,8 @@ int FindProcessIdsByName(std::string_view name, ProcessIdList& ids) {
     return static_cast<int>(ids.size());
 }
 
+uint32_t OwnProcessId() { return GetCurrentProcessId(); }
+
 bool KillProcess(uint32_t id) {
     HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id);
     if (process == nullptr) return false;

@@ -7,6 +7,8 @@
 void ShutdownRunningServer() {
     ProcessIdList ids;
     FindProcessIdsByName("webd.exe", ids);
+    // A copy of this tool saved as webd.exe must not end itself.
+    std::erase(ids, OwnProcessId());
     if (ids.empty()) return;
     if (MsgBox("需暂时退出webd，待配置生成完毕再运行\r\n是否需要关闭webd？", kButtonsOkCancel, "注意！") != kAnswerOk) {
         CloseMainWindow();

@@ -21,7 +21,16 @@ mkdir -p "$base/bin"
 cp "$program" "$base/bin/"
 cp "$here/wine-run.sh" "$here/display.sh" "$base/bin/"
 chown -R 65534:65534 "$base"
+# A folder nobody may read but not write, as Program Files is for a user
+# without administrator rights.
+locked=$base/locked
+mkdir -p "$locked"
+printf 'conf-old' >"$locked/webd.conf"
+printf 'bak-old' >"$locked/webd.conf.bak"
+chown -R 0:0 "$locked"
+chmod 755 "$locked"
+chmod 644 "$locked/webd.conf" "$locked/webd.conf.bak"
 cd "$base"
 exec setpriv --reuid=65534 --regid=65534 --clear-groups \
-    env HOME="$base" USER=nobody KELVARA_UNPRIVILEGED=1 \
+    env HOME="$base" USER=nobody KELVARA_UNPRIVILEGED=1 KELVARA_LOCKED_FOLDER="Z:${locked//\//\\}" \
     "$base/bin/wine-run.sh" "$prefix" "$base/bin/$(basename "$program")" "$@"

@@ -16,12 +16,13 @@ add_executable(kelvara_win_tests
     win/wide_path_test.cpp
     win/host_ops_test.cpp
     win/generate_config_test.cpp
+    win/generate_faults_test.cpp
     win/process_test.cpp
     win/unprivileged_test.cpp
     win/test_main.cpp
 )
 kelvara_target_defaults(kelvara_win_tests)
-target_link_libraries(kelvara_win_tests PRIVATE kelvara_test_support)
+target_link_libraries(kelvara_win_tests PRIVATE kelvara_host_ops_seam kelvara_test_support)
 set_target_properties(kelvara_win_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KELVARA_TEST_BIN})
 add_dependencies(kelvara_win_tests webd_standin)
 add_test(NAME win_tests COMMAND kelvara_win_tests)
@@ -31,14 +32,14 @@ set_tests_properties(win_tests PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  
 # Again as an unprivileged user, for what Wine enforces only then.
 add_test(NAME win_unprivileged_tests
     COMMAND ${PROJECT_SOURCE_DIR}/scripts/run-unprivileged.sh ${CMAKE_BINARY_DIR}/unprivileged
-            $<TARGET_FILE:kelvara_win_tests> --gtest_filter=Unprivileged.*)
+            $<TARGET_FILE:kelvara_win_tests> --gtest_filter=Unprivileged.*:GenerateFaults.*)
 set_tests_properties(win_unprivileged_tests PROPERTIES
     PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [1-9]|not root, cannot switch" FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
 
 # End to end: the real kelvara.exe driven with real input.
-add_executable(kelvara_e2e_tests e2e/app_driver.cpp e2e/window_test.cpp win/test_main.cpp)
+add_executable(kelvara_e2e_tests e2e/app_driver.cpp e2e/window_test.cpp e2e/faults_test.cpp win/test_main.cpp)
 kelvara_target_defaults(kelvara_e2e_tests)
-target_link_libraries(kelvara_e2e_tests PRIVATE kelvara_test_support)
+target_link_libraries(kelvara_e2e_tests PRIVATE kelvara_host_ops kelvara_test_support)
 set_target_properties(kelvara_e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KELVARA_TEST_BIN})
 add_dependencies(kelvara_e2e_tests kelvara webd_standin)
 add_test(NAME e2e_tests COMMAND kelvara_e2e_tests)
@@ -51,6 +52,6 @@ target_link_options(bare_window PRIVATE -municode -s)
 set_target_properties(bare_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KELVARA_TEST_BIN})
 add_executable(kelvara_bench bench/bench.cpp)
 kelvara_target_defaults(kelvara_bench)
-target_link_libraries(kelvara_bench PRIVATE kelvara_test_support psapi)
+target_link_libraries(kelvara_bench PRIVATE kelvara_host_ops kelvara_test_support psapi)
 set_target_properties(kelvara_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KELVARA_TEST_BIN})
 add_dependencies(kelvara_bench kelvara bare_window webd_standin)

@@ -98,7 +98,13 @@ void CreateControls(HINSTANCE instance) {
         if (HFONT font = FontFor(row.font)) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (row.kind == ControlKind::CheckBox && row.ticked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
     }
-    SendMessageW(Control(编辑框2), EM_LIMITTEXT, 5, 0);
+    // The port takes five characters; every other box takes all that is
+    // pasted (the system's default would cut it silently at 30 000 or so).
+    for (const ControlRow& row : kControls) {
+        if (row.kind == ControlKind::EditBox) {
+            SendMessageW(Control(row.id), EM_LIMITTEXT, row.id == 编辑框2 ? 5 : 0, 0);
+        }
+    }
     SetWindowSubclass(Control(编辑框2), PortBoxProc, 1, 0);
 
     // Stacking in table order: position 1 on top, each next one just below.
@@ -235,6 +241,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_CLOSE:
             OnClose();
             return 0;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_MAXIMIZE) return 0;  // fixed size, whoever asks
+            break;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -242,6 +251,21 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The window has a fixed size: it opens normal or minimised as launched,
+// never maximised (a shortcut set to "maximised" would otherwise stretch it
+// over the screen) and never hidden.
+int StartingShowCommand(int launchedWith) {
+    switch (launchedWith) {
+        case SW_SHOWMINIMIZED:
+        case SW_MINIMIZE:
+        case SW_SHOWMINNOACTIVE:
+        case SW_FORCEMINIMIZE:
+            return SW_SHOWMINIMIZED;
+        default:
+            return SW_SHOWNORMAL;
+    }
 }
 
 HWND CreateMainWindow(HINSTANCE instance) {
@@ -283,6 +307,16 @@ void SetControlText(ControlId editBox, std::string_view text) {
     SetWindowTextW(Control(editBox), WideFromGbk(text).c_str());
 }
 
+FieldFault ControlTextFault(ControlId editBox) {
+    HWND control = Control(editBox);
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    for (wchar_t c : text) {
+        if (c < 0x20 || c == 0x7F) return FieldFault::ControlCharacter;
+    }
+    return FitsGbk(text) ? FieldFault::None : FieldFault::NotGbk;
+}
+
 bool IsChecked(ControlId checkBox) { return SendMessageW(Control(checkBox), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void SetDisabled(ControlId control, bool disabled) { EnableWindow(Control(control), disabled ? FALSE : TRUE); }
@@ -302,7 +336,7 @@ int RunMainWindow(HINSTANCE instance, int showCommand) {
     CreateControls(instance);
     InitMainWindow();
 
-    ShowWindow(g_window, showCommand);
+    ShowWindow(g_window, StartingShowCommand(showCommand));
     SetForegroundWindow(g_window);
     if (GetFocus() == nullptr || GetFocus() == g_window) SetFocus(FirstTabStop());
 

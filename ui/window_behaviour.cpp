@@ -7,6 +7,7 @@
 #include "host/host_ops.h"
 #include "process/server_shutdown.h"
 #include "share/enable_deletion.h"
+#include "ui/field_check.h"
 #include "ui/port_check.h"
 #include "ui/window_ops.h"
 
@@ -29,6 +30,33 @@ RowControls ControlsOf(AccountRow row) {
         case AccountRow::Guest: break;
     }
     return {选择框4, kGuestGoverned, std::size(kGuestGoverned)};
+}
+
+// The texts 生成 writes into webd.conf, in window order; a disabled account
+// writes nothing, so its fields do not matter.
+Text UnstorableSettingsReason() {
+    const bool user1 = IsChecked(选择框15);
+    const bool user2 = IsChecked(选择框16);
+    const struct {
+        ControlId id;
+        bool written;
+    } fields[] = {{编辑框1, true}, {编辑框2, true}, {编辑框3, user1}, {编辑框4, user1},
+                  {编辑框5, user2}, {编辑框6, user2}, {编辑框7, true}};
+    for (const auto& field : fields) {
+        Text reason = field.written ? UnstorableFieldReason(field.id) : Text();
+        if (!reason.empty()) return reason;
+    }
+    return Text();
+}
+
+void OnGenerateClicked() {
+    // Nothing is written or moved for a text the file cannot hold.
+    Text reason = UnstorableSettingsReason();
+    if (!reason.empty()) {
+        ShowFailure(reason);
+        return;
+    }
+    GenerateConfig(ReadSettings());
 }
 
 Permissions ReadRights(ControlId access, ControlId list, ControlId upload, ControlId modify, ControlId hidden) {
@@ -80,7 +108,7 @@ void OnControlCommand(ControlId id, int notification) {
         case 选择框15: ApplyRowEnabling(AccountRow::User1); break;
         case 选择框16: ApplyRowEnabling(AccountRow::User2); break;
         case 选择框4: ApplyRowEnabling(AccountRow::Guest); break;
-        case 按钮1: GenerateConfig(ReadSettings()); break;
+        case 按钮1: OnGenerateClicked(); break;
         case 按钮2: EnableDeletion(); break;
         default: break;
     }

@@ -9,3 +9,9 @@ Text GetControlText(ControlId editBox);
 void SetControlText(ControlId editBox, std::string_view text);
 bool IsChecked(ControlId checkBox);
 void SetDisabled(ControlId control, bool disabled);
+
+// What keeps an edit box's text out of webd.conf: a character that GBK
+// cannot hold (GetControlText would give "?" for it), or a line break or
+// other control character, which would split or corrupt a line.
+enum class FieldFault { None, NotGbk, ControlCharacter };
+FieldFault ControlTextFault(ControlId editBox);

@@ -1,13 +1,53 @@
 #include "tests/e2e/app_driver.h"
 
-App::App(bool withServer, const std::wstring& folder) : dir(folder) {
-    CopyFileW((TestBinDirectory() + L"\\kelvara.exe").c_str(), Exe().c_str(), FALSE);
-    if (withServer) CopyFileW(StandinExe().c_str(), (dir / L"webd.exe").c_str(), FALSE);
+namespace {
+
+// The Linux path of a Windows path, as Wine's own kernel32 tells it.
+std::string UnixPathOf(const std::wstring& path) {
+    using Convert = char*(CDECL*)(const wchar_t*);
+    auto convert = reinterpret_cast<Convert>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    char* unix = convert ? convert(path.c_str()) : nullptr;
+    std::string out = unix ? unix : "";
+    if (unix) HeapFree(GetProcessHeap(), 0, unix);
+    return out;
+}
+
+}  // namespace
+
+App::App(const AppStart& start) : dir(L"kelvara-e2e"), fromLinux_(start.fromLinux) {
+    runFolder = dir.path;
+    if (!start.subfolder.empty()) {
+        for (size_t at = 0; at != std::wstring::npos;) {
+            at = start.subfolder.find(L'\\', at + 1);
+            CreateDirectoryW((runFolder + L"\\" + start.subfolder.substr(0, at)).c_str(), nullptr);
+        }
+        runFolder += L"\\" + start.subfolder;
+    }
+    exe_ = runFolder + L"\\" + start.exeName;
+    CopyFileW((TestBinDirectory() + L"\\kelvara.exe").c_str(), exe_.c_str(), FALSE);
+    if (start.withServer) CopyFileW(StandinExe().c_str(), (runFolder + L"\\webd.exe").c_str(), FALSE);
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
-    std::wstring line = L"\"" + Exe() + L"\"";
+    if (start.showCommand >= 0) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = static_cast<WORD>(start.showCommand);
+    }
+    if (start.fromLinux) {
+        // A Linux program started from Wine: the wine loader then starts the
+        // exe in this same Wine, and the window is found by its class.
+        std::wstring line = L"wine " + WideFromUtf8(UnixPathOf(exe_));
+        PROCESS_INFORMATION loader = {};
+        if (CreateProcessW(L"Z:\\usr\\bin\\wine", line.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\",
+                           &startup, &loader)) {
+            CloseHandle(loader.hThread);
+            CloseHandle(loader.hProcess);
+        }
+        return;
+    }
+    std::wstring line = L"\"" + exe_ + L"\"";
     // Started from elsewhere on purpose: the program fixes its own directory.
-    CreateProcessW(Exe().c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\", &startup, &process);
+    CreateProcessW(exe_.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\", &startup, &process);
 }
 
 App::~App() {
@@ -34,6 +74,17 @@ void SendKey(WORD vk, bool up) {
 bool App::WaitForWindow(DWORD timeoutMs) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < timeoutMs) {
+        if (fromLinux_ && !process.hProcess) {
+            HWND found = FindWindowW(L"KelvaraMainWindow", nullptr);
+            DWORD pid = 0;
+            process.dwThreadId = found ? GetWindowThreadProcessId(found, &pid) : 0;
+            if (pid) {
+                process.dwProcessId = pid;
+                process.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+            }
+            Sleep(20);
+            continue;
+        }
         if (HWND found = FindVisibleWindowOf(process.dwProcessId, L"KelvaraMainWindow")) {
             window = found;
             WaitForInputIdle(process.hProcess, 2000);
@@ -56,9 +107,11 @@ HWND App::Control(ControlId id) const { return GetDlgItem(window, ControlCommand
 
 std::wstring App::Text(ControlId id) const {
     // WM_GETTEXT itself: GetWindowTextW does not ask another process's edit box.
-    wchar_t buffer[4096] = {};
-    SendMessageW(Control(id), WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
-    return buffer;
+    size_t length = static_cast<size_t>(SendMessageW(Control(id), WM_GETTEXTLENGTH, 0, 0));
+    std::wstring text(length + 1, L'\0');
+    text.resize(static_cast<size_t>(
+        SendMessageW(Control(id), WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()))));
+    return text;
 }
 
 void App::SetText(ControlId id, const std::wstring& text) const {
@@ -139,6 +192,28 @@ void App::Type(const std::wstring& keys) const {
 void App::SettleAfterBox() const {
     Activate();
     Sleep(250);
+}
+
+void App::Paste(ControlId id, const std::wstring& text) const {
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+    }
+    Click(id);
+    SendMessageW(Control(id), EM_SETSEL, 0, -1);  // the paste replaces what the box held
+    INPUT keys[4] = {};
+    for (INPUT& k : keys) k.type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[3].ki.wVk = VK_CONTROL;
+    keys[1].ki.wVk = keys[2].ki.wVk = 'V';
+    keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    Activate();
+    SendInput(4, keys, sizeof(INPUT));
+    Settle();
 }
 
 void App::Settle() const {

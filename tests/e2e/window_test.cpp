@@ -10,17 +10,6 @@ constexpr ControlId kUser1Row[] = {编辑框3, 编辑框4, 选择框5, 选择框
 constexpr ControlId kUser2Row[] = {编辑框5, 编辑框6, 选择框10, 选择框11, 选择框12, 选择框13, 选择框14};
 constexpr ControlId kGuestRow[] = {选择框17, 选择框18, 选择框19, 选择框20, 选择框21};
 
-bool PutOnClipboard(const std::wstring& text) {
-    if (!OpenClipboard(nullptr)) return false;
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    bool ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    CloseClipboard();
-    return ok;
-}
-
 // Saves the client area as a BMP for a person to look at.
 void SaveClientShot(HWND window, const std::wstring& path) {
     RECT r;
@@ -186,19 +175,7 @@ TEST(Window, PortCheckRunsOnEveryLossOfFocus) {
     app.Key(VK_BACK);
     EXPECT_EQ(app.Text(编辑框2), L"12-3");
     // Pasting is not filtered; the length limit still holds.
-    ASSERT_TRUE(PutOnClipboard(L"abcdefg"));
-    app.SetText(编辑框2, L"");
-    app.Activate();
-    INPUT paste[4] = {};
-    for (INPUT& i : paste) i.type = INPUT_KEYBOARD;
-    paste[0].ki.wVk = VK_CONTROL;
-    paste[1].ki.wVk = 'V';
-    paste[2].ki.wVk = 'V';
-    paste[2].ki.dwFlags = KEYEVENTF_KEYUP;
-    paste[3].ki.wVk = VK_CONTROL;
-    paste[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(4, paste, sizeof(INPUT));
-    app.Settle();
+    app.Paste(编辑框2, L"abcdefg");
     EXPECT_EQ(app.Text(编辑框2), L"abcde");
 
     // A click on 生成 moves the focus first: the check runs before anything.
@@ -287,42 +264,6 @@ TEST(Window, GenerateWithTheDefaultsWritesFourLines) {
     EXPECT_TRUE(second.Wait().found);
     EXPECT_NE(ReadBytes(app.dir / L"webd.conf").find("Webd.Listen [::]:9212\r\n"), std::string::npos);
     EXPECT_EQ(ReadBytes(app.dir / L"webd.conf.bak"), expected);
-}
-
-TEST(Window, DeletionButtonPreparesTheShareAndItsTrash) {
-    App app;
-    ASSERT_TRUE(app.WaitForWindow());
-    const std::wstring base = app.dir.path;
-    ASSERT_TRUE(CreateDirectoryW((base + L"\\have").c_str(), nullptr));
-    ASSERT_TRUE(CreateDirectoryW((base + L"\\trash").c_str(), nullptr));
-    ASSERT_TRUE(CreateDirectoryW((base + L"\\trash\\.Trash").c_str(), nullptr));
-    struct Case {
-        std::wstring typed;
-        std::wstring after;   // the field afterwards
-        std::wstring trash;   // must exist afterwards ("" when it must fail)
-        const wchar_t* title;
-    } cases[] = {
-        {base + L"\\web\\", base + L"\\web\\", base + L"\\web\\.Trash", L"true"},  // the default
-        {base + L"\\新\\a\\b", base + L"\\新\\a\\b\\", base + L"\\新\\a\\b\\.Trash", L"true"},
-        {base + L"\\have\\", base + L"\\have\\", base + L"\\have\\.Trash", L"true"},
-        {base + L"\\have", base + L"\\have", base + L"\\have.Trash", L"true"},
-        {base + L"\\trash\\", base + L"\\trash\\", base + L"\\trash\\.Trash", L"true"},
-        {L"rel\\data\\", L"rel\\data\\", L"", L"false"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(Utf8FromWide(c.typed));
-        app.SetText(编辑框1, c.typed);
-        BoxAnswerer answerer(c.title, BoxAction::ClickOk);
-        app.Click(按钮2);
-        BoxSeen seen = answerer.Wait();
-        EXPECT_TRUE(seen.found);
-        EXPECT_EQ(seen.text, c.trash.empty() ? L"失败" : L"成功");
-        EXPECT_EQ(app.Text(编辑框1), c.after);
-        if (!c.trash.empty()) {
-            EXPECT_TRUE(IsDirectoryW(c.trash));
-        }
-    }
-    EXPECT_FALSE(Exists(base + L"\\rel"));
 }
 
 TEST(Window, RunningServerIsStoppedOnOkAndTheToolQuitsOnCancel) {

@@ -2,6 +2,9 @@
 
 #include <set>
 
+#include <string>
+
+#include "ui/control_names.h"
 #include "ui/control_table.h"
 
 namespace {
@@ -35,6 +38,17 @@ TEST(ControlTable, InitialRowsAgreeWithTheirEnableBoxes) {
     for (ControlId id : guest) EXPECT_FALSE(kControls[id].enabled) << id;
     EXPECT_TRUE(kControls[选择框1].ticked);
     EXPECT_FALSE(kControls[选择框1].enabled);
+}
+
+TEST(ControlNames, EveryTabStopHasANameOfItsOwnInTabOrder) {
+    std::set<std::string> names;
+    for (size_t i = 0; i < std::size(kControlNames); ++i) {
+        const ControlName& n = kControlNames[i];
+        EXPECT_EQ(kControls[n.id].tab, static_cast<int>(i) + 1) << n.name;
+        EXPECT_TRUE(names.insert(n.name).second) << "named twice: " << n.name;
+        EXPECT_EQ(NameOfControl(n.id), n.name);
+    }
+    EXPECT_EQ(NameOfControl(图片框2), nullptr);
 }
 
 }  // namespace

@@ -24,6 +24,21 @@ TEST(RunDirectoryOf, TakesEverythingBeforeTheLastRealBackslash) {
     }
 }
 
+TEST(EndsInBackslash, JudgesTheLastCharacterNotTheLastByte) {
+    struct Case {
+        const char* text;
+        bool ends;
+    } cases[] = {
+        {"D:\\share\\", true}, {"D:\\share", false}, {"", false}, {"\\", true},
+        {"D:\\\x95\x5C", false},         // 昞: its second byte is 0x5C
+        {"D:\\\x95\x5C\\", true},
+        {"D:/share/", false},              // only the backslash separates
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(EndsInBackslash(c.text), c.ends) << c.text;
+    }
+}
+
 TEST(QuoteCommandLineArgument, QuotesAndEscapesOnlyWhatNeedsIt) {
     struct Case {
         const char* in;

@@ -1,35 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "core/config_text.h"
-#include "core/generate_config.h"
 #include "host/gbk_literals.h"
 #include "host/host_ops.h"
 #include "host/win_text.h"
-#include "tests/win/test_support.h"
+#include "tests/win/generate_support.h"
 
 namespace {
 
-Settings Sample(const char* share = "D:\\web\\") {
-    Settings s;
-    s.SharePath = share;
-    s.Port = "9212";
-    s.ListenIpv4 = true;
-    s.User1 = {true, {true, true, true, true, true}, "user1", "kemo1"};
-    s.BrowserPath = kBrowserPlaceholder;
-    return s;
-}
+Settings Sample(const char* share = "D:\\web\\") { return SampleSettings(share); }
 
-// Runs the generate action in dir as its run directory, answering the one box
-// it shows; gives what the box said.
 BoxSeen Generate(const std::wstring& dir, const Settings& s, const wchar_t* title = L"true",
                  BoxAction answer = BoxAction::ClickOk) {
-    Text saved = RunDirectory();
-    SetRunDirectory(GbkFromWide(dir));
-    BoxAnswerer answerer(title, answer);
-    GenerateConfig(s);
-    BoxSeen seen = answerer.Wait();
-    SetRunDirectory(saved);
-    return seen;
+    return RunGenerate(dir, s, title, answer);
 }
 
 const char kAbsent[] = "<missing>";
@@ -95,28 +77,6 @@ TEST(GenerateConfig, PathsWithoutADriveLetterSkipTheBackupButStillWrite) {
     EXPECT_FALSE(Exists(dir / L"webd.conf.bak2"));
 }
 
-TEST(GenerateConfig, ADirectoryNamedWebdConfFailsWithoutRotating) {
-    TempDir dir;
-    ASSERT_TRUE(CreateDirectoryW((dir / L"webd.conf").c_str(), nullptr));
-    ASSERT_TRUE(WriteBytes(dir / L"webd.conf.bak", "bak-old"));
-    BoxSeen seen = Generate(dir.path, Sample(), L"false");
-    EXPECT_EQ(seen.text, L"失败");
-    EXPECT_FALSE(seen.hasCancel);
-    EXPECT_TRUE(IsDirectoryW(dir / L"webd.conf"));
-    EXPECT_EQ(ReadBytes(dir / L"webd.conf.bak"), "bak-old");
-}
-
-TEST(GenerateConfig, AReadOnlyConfigurationIsBackedUpAndReplaced) {
-    TempDir dir;
-    ASSERT_TRUE(WriteBytes(dir / L"webd.conf", "conf-old"));
-    ASSERT_TRUE(SetFileAttributesW((dir / L"webd.conf").c_str(), FILE_ATTRIBUTE_READONLY));
-    Settings s = Sample();
-    BoxSeen seen = Generate(dir.path, s);
-    EXPECT_EQ(seen.text, L"成功");
-    EXPECT_EQ(ReadBytes(dir / L"webd.conf"), BuildConfigText(s));
-    EXPECT_EQ(ReadBytes(dir / L"webd.conf.bak"), "conf-old");
-}
-
 TEST(GenerateConfig, AReadOnlyConfigurationKeepsRotatingClickAfterClick) {
     // The read-only attribute travels with each rename into the backup and
     // the temporary name, where a plain delete would be refused.
@@ -133,28 +93,6 @@ TEST(GenerateConfig, AReadOnlyConfigurationKeepsRotatingClickAfterClick) {
         EXPECT_FALSE(Exists(dir / L"webd.conf.bak2"));
         previous = BuildConfigText(s);
     }
-}
-
-TEST(GenerateConfig, AConfigurationHeldOpenIsReportedAndKept) {
-    TempDir dir;
-    ASSERT_TRUE(WriteBytes(dir / L"webd.conf", "conf-old"));
-    // Another process holds webd.conf without sharing.
-    std::wstring self = TestBinDirectory() + L"\\kelvara_win_tests.exe";
-    std::wstring line = L"\"" + self + L"\" --hold-file \"" + (dir / L"webd.conf") + L"\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION holder = {};
-    ASSERT_TRUE(CreateProcessW(self.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &holder));
-    for (int i = 0; i < 200 && !Exists(dir / L"held.flag"); ++i) Sleep(20);
-    ASSERT_TRUE(Exists(dir / L"held.flag"));
-
-    BoxSeen seen = Generate(dir.path, Sample(), L"false");
-    EndProcess(holder);
-    EXPECT_EQ(seen.text, L"失败");
-    std::string conf = ReadBytes(dir / L"webd.conf");
-    std::string bak = ReadBytes(dir / L"webd.conf.bak");
-    EXPECT_TRUE(conf == "conf-old" || bak == "conf-old") << "webd.conf: " << conf << ", webd.conf.bak: " << bak;
 }
 
 TEST(GenerateConfig, LongFieldsAndGbkRunDirectoriesAreWrittenInFull) {
@@ -177,32 +115,6 @@ TEST(GenerateConfig, LongFieldsAndGbkRunDirectoriesAreWrittenInFull) {
         EXPECT_TRUE(written == BuildConfigText(s));
         EXPECT_EQ(ReadBytes(dir + L"\\webd.conf.bak"), "conf-old");
     }
-}
-
-TEST(GenerateConfig, AFullDiskIsReportedAndThePreviousConfigurationKept) {
-    // The test command maps a tiny tmpfs as drive K: (scripts/full-drive.sh).
-    if (GetFileAttributesW(L"K:\\kelvara-full-drive") == INVALID_FILE_ATTRIBUTES) {
-        GTEST_SKIP() << "no small drive K: prepared for this run";
-    }
-    std::wstring dir = L"K:\\run";
-    RemoveTree(dir);
-    ASSERT_TRUE(CreateDirectoryW(dir.c_str(), nullptr));
-    ASSERT_TRUE(WriteBytes(dir + L"\\webd.conf", "conf-old"));
-    // Fill what is left.
-    HANDLE filler = CreateFileW((dir + L"\\filler").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(filler, INVALID_HANDLE_VALUE);
-    std::string block(4096, 'f');
-    DWORD written = 0;
-    while (WriteFile(filler, block.data(), static_cast<DWORD>(block.size()), &written, nullptr) && written > 0) {
-    }
-    CloseHandle(filler);
-
-    Settings s = Sample();
-    s.SharePath = std::string(200000, 'x');
-    BoxSeen seen = Generate(dir, s, L"false");
-    EXPECT_EQ(seen.text, L"失败");
-    EXPECT_EQ(ReadBytes(dir + L"\\webd.conf.bak"), "conf-old");
-    RemoveTree(dir);
 }
 
 TEST(GenerateConfig, OffersToStartTheServerAndStartsItOnlyOnOk) {

@@ -19,13 +19,15 @@ int RunHelperRole(int argc, char** argv) {
         ShutdownRunningServer();
         return 7;  // start-up would go on
     }
-    if (argc >= 3 && std::strcmp(argv[1], "--hold-file") == 0) {
+    if (argc >= 4 && std::strcmp(argv[1], "--hold-file") == 0) {
+        // Holds the file without sharing, says so through the named event,
+        // and waits to be ended.
         int n = 0;
         LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &n);
-        std::wstring path = args[2];
-        HANDLE held = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE held = CreateFileW(args[2], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (held == INVALID_HANDLE_VALUE) return 3;
-        WriteBytes(path.substr(0, path.find_last_of(L'\\')) + L"\\held.flag", "held");
+        HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, args[3]);
+        SetEvent(ready);
         Sleep(60000);
         return 0;
     }

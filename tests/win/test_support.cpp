@@ -185,7 +185,7 @@ void EndProcess(PROCESS_INFORMATION& process) {
 }
 
 HWND FindBox(const std::wstring& title) {
-    HWND box = FindWindowW(L"#32770", title.c_str());
+    HWND box = FindWindowW(L"#32770", title.empty() ? nullptr : title.c_str());
     return box && IsWindowVisible(box) ? box : nullptr;
 }
 
@@ -256,4 +256,64 @@ bool NoBoxAppears(const std::wstring& title, DWORD timeoutMs) {
         Sleep(10);
     }
     return true;
+}
+
+FolderSnapshot Snapshot(const std::wstring& dir) {
+    FolderSnapshot out;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((dir + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return out;
+    do {
+        std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        EntrySeen e;
+        e.directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        e.attributes = found.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+        if (!e.directory) e.bytes = ReadBytes(dir + L"\\" + name);
+        out[name] = e;
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return out;
+}
+
+void PrintTo(const EntrySeen& e, std::ostream* out) {
+    *out << (e.directory ? "<dir>" : "\"" + e.bytes.substr(0, 60) + "\"") << (e.attributes & FILE_ATTRIBUTE_READONLY ? " ro" : "");
+}
+
+std::string Describe(const FolderSnapshot& snapshot) {
+    std::string out;
+    for (const auto& [name, e] : snapshot) {
+        out += Utf8FromWide(name) + (e.directory ? " <dir>" : " \"" + e.bytes.substr(0, 40) + "\"") +
+               (e.attributes & FILE_ATTRIBUTE_READONLY ? " ro" : "") + "; ";
+    }
+    return out.empty() ? "(empty)" : out;
+}
+
+HeldFile::HeldFile(const std::wstring& path) {
+    std::wstring event = L"kelvara-held-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                         std::to_wstring(GetTickCount());
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, event.c_str());
+    std::wstring self = TestBinDirectory() + L"\\kelvara_win_tests.exe";
+    std::wstring line = L"\"" + self + L"\" --hold-file \"" + path + L"\" " + event;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    if (CreateProcessW(self.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &holder_)) {
+        HANDLE waits[2] = {ready, holder_.hProcess};
+        held = WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0;
+    }
+    CloseHandle(ready);
+}
+
+HeldFile::~HeldFile() { EndProcess(holder_); }
+
+std::wstring SystemMessageOf(DWORD error) {
+    wchar_t* buffer = nullptr;
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER,
+                             nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring message(buffer ? buffer : L"", n);
+    LocalFree(buffer);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' ')) {
+        message.pop_back();
+    }
+    return message;
 }

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <atomic>
+#include <map>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -50,6 +52,33 @@ std::string RecordField(const std::string& record, const std::string& key);
 void EndRecordedProcess(const std::string& record);
 void EndProcess(PROCESS_INFORMATION& process);
 
+// Every entry of a folder (not recursive): whether it is a directory, its
+// bytes and the attributes that matter (read-only, hidden, system).
+struct EntrySeen {
+    bool directory = false;
+    std::string bytes;
+    DWORD attributes = 0;
+    bool operator==(const EntrySeen&) const = default;
+};
+void PrintTo(const EntrySeen& e, std::ostream* out);
+using FolderSnapshot = std::map<std::wstring, EntrySeen>;
+FolderSnapshot Snapshot(const std::wstring& dir);
+std::string Describe(const FolderSnapshot& snapshot);
+
+// A file held open without sharing by another process (a second copy of the
+// test executable), as an editor or a backup program might hold it.
+struct HeldFile {
+    explicit HeldFile(const std::wstring& path);
+    ~HeldFile();
+    bool held = false;
+
+private:
+    PROCESS_INFORMATION holder_ = {};
+};
+
+// The system's message for an error code, as the tool shows it.
+std::wstring SystemMessageOf(DWORD error);
+
 enum class BoxAction { ClickOk, ClickCancel, EscapeKey, CloseButton };
 
 struct BoxSeen {
@@ -58,10 +87,16 @@ struct BoxSeen {
     std::wstring text;
     bool hasOk = false;
     bool hasCancel = false;
+    // The text's first line, and what follows it ("" when nothing does).
+    std::wstring FirstLine() const { return text.substr(0, text.find(L"\r\n")); }
+    std::wstring Reason() const {
+        size_t at = text.find(L"\r\n");
+        return at == std::wstring::npos ? std::wstring() : text.substr(at + 2);
+    }
 };
 
-// Waits on its own thread for a message box with the given title, reads it,
-// and answers it. Join (or destroy) to get what it saw.
+// Waits on its own thread for a message box with the given title (any title
+// when empty), reads it, and answers it. Join (or destroy) to get what it saw.
 struct BoxAnswerer {
     BoxAnswerer(std::wstring title, BoxAction action, DWORD timeoutMs = 10000);
     ~BoxAnswerer();
@@ -74,7 +109,7 @@ private:
 
 // True when no message box with this title shows up within timeoutMs.
 bool NoBoxAppears(const std::wstring& title, DWORD timeoutMs);
-// Reads a top-level #32770 box with this title, if one is up now.
+// Reads a top-level #32770 box with this title (any when empty), if one is up now.
 HWND FindBox(const std::wstring& title);
 BoxSeen ReadBox(HWND box);
 void AnswerBox(HWND box, BoxAction action);

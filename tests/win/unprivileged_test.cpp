@@ -4,8 +4,6 @@
 
 #include <cstdlib>
 
-#include "core/generate_config.h"
-#include "host/gbk_literals.h"
 #include "host/host_ops.h"
 #include "host/win_text.h"
 #include "tests/win/test_support.h"
@@ -25,24 +23,6 @@ TEST_F(Unprivileged, FileWriteIsRefusedOnAReadOnlyFile) {
     ASSERT_TRUE(SetFileAttributesW((dir / L"ro").c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(FileWrite(dir.Gbk() + "\\ro", ByteArray{'x'}));
     EXPECT_EQ(ReadBytes(dir / L"ro"), "kept");
-}
-
-TEST_F(Unprivileged, AReadOnlyConfigurationWithoutBackupIsReportedAndKept) {
-    // Two leading backslashes: no backup is made, so the write meets the
-    // read-only file itself.
-    TempDir dir;
-    ASSERT_TRUE(WriteBytes(dir / L"webd.conf", "conf-old"));
-    ASSERT_TRUE(SetFileAttributesW((dir / L"webd.conf").c_str(), FILE_ATTRIBUTE_READONLY));
-    Settings s;
-    s.Port = "9212";
-    Text saved = RunDirectory();
-    SetRunDirectory(GbkFromWide(L"\\\\?\\" + dir.path));
-    BoxAnswerer answerer(L"false", BoxAction::ClickOk);
-    GenerateConfig(s);
-    BoxSeen seen = answerer.Wait();
-    SetRunDirectory(saved);
-    EXPECT_EQ(seen.text, L"失败");
-    EXPECT_EQ(ReadBytes(dir / L"webd.conf"), "conf-old");
 }
 
 }  // namespace
