@@ -22,9 +22,21 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
     sudo_if_needed apt-get update -q
-    # No recommends: they would pull in wine32, which a 64-bit-only kernel
-    # cannot run and which makes /usr/bin/wine pick the 32-bit loader.
+    # No recommends: they would pull in wine32, which is installed below
+    # only where the kernel can run it.
     sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The 32-bit side (the i686 exe's tests): only where the kernel runs 32-bit
+# programs. Elsewhere wine32 would make /usr/bin/wine pick a 32-bit loader
+# that cannot start, and with it every 64-bit run too.
+if python3 "$(dirname "$0")/probe-ia32.py" >/dev/null 2>&1; then
+    if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; then
+        echo "setup: installing wine32:i386 for the 32-bit tests"
+        dpkg --print-foreign-architectures | grep -qx i386 || sudo_if_needed dpkg --add-architecture i386
+        sudo_if_needed apt-get update -q
+        sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends wine32:i386
+    fi
 fi
 
 # Wine takes code page 936 from LC_ALL=zh_CN.UTF-8 even without the locale,

@@ -11,11 +11,29 @@ export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all
 # No Mono or Gecko installer prompts: the tool needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# A prefix made before wine32 was installed has an empty syswow64 and cannot
+# start 32-bit programs (nor, then, any program): make it anew.
+if [ -x /usr/lib/wine/wine ] && [ -f "$prefix/system.reg" ] &&
+    ! ls "$prefix/drive_c/windows/syswow64/"*.dll >/dev/null 2>&1; then
+    echo "wine-run: remaking $prefix for 32-bit programs" >&2
+    wineserver -k 2>/dev/null || true
+    rm -rf "$prefix"
+fi
+
 if [ ! -f "$prefix/system.reg" ]; then
     mkdir -p "$(dirname "$prefix")"
     (
         flock 9
-        if [ ! -f "$prefix/system.reg" ]; then
+        # A prefix made before wine32 was installed has an empty syswow64 and cannot
+# start 32-bit programs (nor, then, any program): make it anew.
+if [ -x /usr/lib/wine/wine ] && [ -f "$prefix/system.reg" ] &&
+    ! ls "$prefix/drive_c/windows/syswow64/"*.dll >/dev/null 2>&1; then
+    echo "wine-run: remaking $prefix for 32-bit programs" >&2
+    wineserver -k 2>/dev/null || true
+    rm -rf "$prefix"
+fi
+
+if [ ! -f "$prefix/system.reg" ]; then
             echo "wine-run: making the Wine prefix $prefix" >&2
             env LC_ALL=zh_CN.UTF-8 wine wineboot -i >/dev/null 2>&1 || true
             wineserver -w || true

@@ -39,6 +39,10 @@ TEST(Window, OpensCentredWithTheTableLayoutAndTheStartState) {
     App app;
     ASSERT_TRUE(app.WaitForWindow());
 
+    BOOL wow64 = TRUE;
+    ASSERT_TRUE(IsWow64Process(app.process.hProcess, &wow64));
+    EXPECT_EQ(wow64 != FALSE, sizeof(void*) == 4) << "kelvara.exe is built for this lane's architecture";
+
     wchar_t caption[64] = {};
     GetWindowTextW(app.window, caption, 64);
     EXPECT_EQ(std::wstring(caption), L"Kelvara");

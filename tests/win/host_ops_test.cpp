@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdio>
+
 #include "host/command_line.h"
 #include "host/gbk_literals.h"
 #include "host/host_ops.h"
@@ -10,6 +12,22 @@
 #include "tests/win/test_support.h"
 
 namespace {
+
+TEST(Build, RunsAsTheArchitectureItWasBuiltFor) {
+    // Proof that a lane ran what it says: a 32-bit exe in the 64-bit prefix
+    // runs under WoW64, a 64-bit one natively.
+    BOOL wow64 = TRUE;
+    ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
+#ifdef _WIN64
+    EXPECT_EQ(sizeof(void*), 8u);
+    EXPECT_FALSE(wow64);
+#else
+    EXPECT_EQ(sizeof(void*), 4u);
+    EXPECT_TRUE(wow64);
+#endif
+    std::printf("architecture: %u-bit pointers, %s\n", static_cast<unsigned>(sizeof(void*) * 8),
+                wow64 ? "under WoW64" : "native");
+}
 
 TEST(MsgBox, AnswersMapToZeroForOkAndOneForCancel) {
     struct Case {
