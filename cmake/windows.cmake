@@ -9,8 +9,10 @@ add_library(kelvara_win STATIC
     process/server_shutdown.cpp
     share/directory_chain_win.cpp
     share/enable_deletion.cpp
+    ui/accessibility_win.cpp
     ui/field_check.cpp
     ui/main_window_win.cpp
+    ui/window_build_win.cpp
     ui/window_behaviour.cpp
 )
 kelvara_target_defaults(kelvara_win)

@@ -4,75 +4,22 @@
 
 #include "host/main_window_win.h"
 #include "host/win_text.h"
-#include "ui/control_table.h"
+#include "ui/accessibility_win.h"
 #include "ui/window_behaviour.h"
+#include "ui/window_build_win.h"
 #include "ui/window_ops.h"
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"KelvaraMainWindow";
 // Posted when the port box has lost the focus; see OnPortBoxLostFocus.
 constexpr UINT kCheckPortMessage = WM_APP + 1;
 
-HWND g_window = nullptr;
-HWND g_controls[kControlCount] = {};
+MainWindow g_main;
 HWND g_focusOnDeactivate = nullptr;
 bool g_portCheckPending = false;
-HFONT g_fontB16 = nullptr;
-HFONT g_fontN12 = nullptr;
 
-HWND Control(ControlId id) { return g_controls[id]; }
-
-const ControlRow* RowOf(HWND control) {
-    for (const ControlRow& row : kControls) {
-        if (g_controls[row.id] == control) return &row;
-    }
-    return nullptr;
-}
-
-HFONT MakeFont(int height, int weight) {
-    // No face name: the system picks one that has the Chinese characters.
-    return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH, nullptr);
-}
-
-HFONT FontFor(FontCode code) {
-    switch (code) {
-        case FontCode::B16: return g_fontB16;
-        case FontCode::N12: return g_fontN12;
-        case FontCode::Gui: return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-        case FontCode::None: break;
-    }
-    return nullptr;
-}
-
-struct ClassAndStyle {
-    const wchar_t* windowClass;
-    DWORD style;
-    DWORD exStyle;
-};
-
-ClassAndStyle ClassFor(const ControlRow& row) {
-    // Every control clips its siblings so that the stacking order decides
-    // who draws where they overlap.
-    const DWORD base = WS_CHILD | WS_CLIPSIBLINGS | (row.enabled ? 0 : WS_DISABLED);
-    switch (row.kind) {
-        case ControlKind::EditBox: {
-            DWORD align = (row.id == 编辑框1 || row.id == 编辑框7) ? ES_LEFT : ES_CENTER;
-            return {L"EDIT", base | WS_TABSTOP | ES_AUTOHSCROLL | align, WS_EX_CLIENTEDGE};
-        }
-        case ControlKind::CheckBox:
-            return {L"BUTTON", base | WS_TABSTOP | BS_AUTOCHECKBOX | BS_LEFT | BS_VCENTER | BS_MULTILINE, 0};
-        case ControlKind::Button:
-            return {L"BUTTON", base | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE, 0};
-        case ControlKind::Label:
-        case ControlKind::TransLabel:
-            return {L"STATIC", base | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE | SS_NOPREFIX, 0};
-        case ControlKind::PicBox:
-            return {L"STATIC", base | WS_BORDER, 0};
-    }
-    return {L"STATIC", base, 0};
-}
+HWND Control(ControlId id) { return g_main.controls[id]; }
+const ControlRow* RowOf(HWND control) { return RowOfControl(g_main, control); }
 
 // The port box takes control characters, the minus sign and digits as typed;
 // pasted text is not filtered.
@@ -84,20 +31,7 @@ LRESULT CALLBACK PortBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
-void CreateControls(HINSTANCE instance) {
-    // Made hidden from the bottom of the table to the top.
-    for (int i = kControlCount - 1; i >= 0; --i) {
-        const ControlRow& row = kControls[static_cast<size_t>(i)];
-        ClassAndStyle cs = ClassFor(row);
-        std::wstring text = row.text ? WideFromGbk(row.text) : std::wstring();
-        HWND control = CreateWindowExW(cs.exStyle, cs.windowClass, text.c_str(), cs.style, row.left, row.top,
-                                       row.width, row.height, g_window,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlCommandId(row.id))),
-                                       instance, nullptr);
-        g_controls[row.id] = control;
-        if (HFONT font = FontFor(row.font)) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (row.kind == ControlKind::CheckBox && row.ticked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
-    }
+void SetUpEditBoxes() {
     // The port takes five characters; every other box takes all that is
     // pasted (the system's default would cut it silently at 30 000 or so).
     for (const ControlRow& row : kControls) {
@@ -106,14 +40,6 @@ void CreateControls(HINSTANCE instance) {
         }
     }
     SetWindowSubclass(Control(编辑框2), PortBoxProc, 1, 0);
-
-    // Stacking in table order: position 1 on top, each next one just below.
-    HWND above = HWND_TOP;
-    for (const ControlRow& row : kControls) {
-        SetWindowPos(Control(row.id), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        above = Control(row.id);
-    }
-    for (const ControlRow& row : kControls) ShowWindow(Control(row.id), SW_SHOWNA);
 }
 
 // Tab order is the table's tab column (descending table position), which is
@@ -147,14 +73,14 @@ void MoveFocus(bool backwards) {
 
 // The keys the window handles before any control sees them. True: consumed.
 bool HandleWindowKey(const MSG& msg) {
-    if (msg.hwnd != g_window && !IsChild(g_window, msg.hwnd)) return false;
+    if (msg.hwnd != g_main.window && !IsChild(g_main.window, msg.hwnd)) return false;
     if (msg.message == WM_KEYDOWN) {
         switch (msg.wParam) {
             case VK_TAB:
                 MoveFocus(GetKeyState(VK_SHIFT) < 0);
                 return true;
             case VK_ESCAPE:
-                PostMessageW(g_window, WM_CLOSE, 0, 0);
+                PostMessageW(g_main.window, WM_CLOSE, 0, 0);
                 return true;
             case VK_RETURN:
                 return true;  // no default button: Enter does nothing
@@ -183,13 +109,13 @@ HBRUSH OnCtlColorStatic(HDC dc, HWND control) {
 void OnActivate(WPARAM wParam) {
     if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
-        if (focus && IsChild(g_window, focus)) g_focusOnDeactivate = focus;
+        if (focus && IsChild(g_main.window, focus)) g_focusOnDeactivate = focus;
         return;
     }
     // A control that took the focus already (the click that activated the
     // window) keeps it.
     HWND focus = GetFocus();
-    if (focus && IsChild(g_window, focus)) return;
+    if (focus && IsChild(g_main.window, focus)) return;
     HWND restore = g_focusOnDeactivate && IsWindow(g_focusOnDeactivate) ? g_focusOnDeactivate : FirstTabStop();
     if (restore) SetFocus(restore);
 }
@@ -200,7 +126,7 @@ void OnActivate(WPARAM wParam) {
 // still ahead of any input (posted messages come before input).
 void OnPortBoxLostFocus() {
     g_portCheckPending = true;
-    PostMessageW(g_window, kCheckPortMessage, 0, 0);
+    PostMessageW(g_main.window, kCheckPortMessage, 0, 0);
 }
 
 void RunPendingPortCheck() {
@@ -212,9 +138,17 @@ void RunPendingPortCheck() {
 void OnClose() {
     // Take the focus off the controls first, so that the port check runs
     // (and shows its box) while the window is still whole.
-    SetFocus(g_window);
+    SetFocus(g_main.window);
     RunPendingPortCheck();
-    DestroyWindow(g_window);
+    DestroyWindow(g_main.window);
+}
+
+// Moved to a monitor with another scale: the rectangle Windows suggests,
+// and every control, font and icon made again for the new DPI.
+void OnDpiChanged(WPARAM wParam, const RECT* suggested) {
+    SetWindowPos(g_main.window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutForDpi(g_main, HIWORD(wParam));
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -237,6 +171,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             break;
         case WM_ACTIVATE:
             OnActivate(wParam);
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(wParam, reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_CLOSE:
             OnClose();
@@ -268,31 +205,6 @@ int StartingShowCommand(int launchedWith) {
     }
 }
 
-HWND CreateMainWindow(HINSTANCE instance) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = MainWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kWindowClass;
-    wc.hIcon = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 32, 32, 0));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 16, 16, 0));
-    RegisterClassExW(&wc);
-
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - kWindowWidth) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - kWindowHeight) / 2;
-    // A fixed frame with caption, system menu and close only.
-    HWND window = CreateWindowExW(0, kWindowClass, L"Kelvara", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                  left, top, kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
-    RECT r;
-    if (window && GetWindowRect(window, &r) &&
-        (r.right - r.left != kWindowWidth || r.bottom - r.top != kWindowHeight)) {
-        SetWindowPos(window, nullptr, 0, 0, kWindowWidth, kWindowHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    return window;
-}
-
 }  // namespace
 
 Text GetControlText(ControlId editBox) {
@@ -322,23 +234,15 @@ bool IsChecked(ControlId checkBox) { return SendMessageW(Control(checkBox), BM_G
 void SetDisabled(ControlId control, bool disabled) { EnableWindow(Control(control), disabled ? FALSE : TRUE); }
 
 int RunMainWindow(HINSTANCE instance, int showCommand) {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-    g_fontB16 = MakeFont(16, FW_BOLD);
-    g_fontN12 = MakeFont(12, FW_NORMAL);
-
-    g_window = CreateMainWindow(instance);
-    if (!g_window) return 1;
-    SetMainWindow(g_window);
-    // Also as window icons, so that the caption, Alt+Tab and WM_GETICON agree.
-    SendMessageW(g_window, WM_SETICON, ICON_BIG, GetClassLongPtrW(g_window, GCLP_HICON));
-    SendMessageW(g_window, WM_SETICON, ICON_SMALL, GetClassLongPtrW(g_window, GCLP_HICONSM));
-    CreateControls(instance);
+    if (!BuildMainWindow(instance, MainWindowProc, g_main)) return 1;
+    SetMainWindow(g_main.window);
+    SetUpEditBoxes();
+    NameControlsForScreenReaders(g_main);
     InitMainWindow();
 
-    ShowWindow(g_window, StartingShowCommand(showCommand));
-    SetForegroundWindow(g_window);
-    if (GetFocus() == nullptr || GetFocus() == g_window) SetFocus(FirstTabStop());
+    ShowWindow(g_main.window, StartingShowCommand(showCommand));
+    SetForegroundWindow(g_main.window);
+    if (GetFocus() == nullptr || GetFocus() == g_main.window) SetFocus(FirstTabStop());
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -346,7 +250,6 @@ int RunMainWindow(HINSTANCE instance, int showCommand) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    DeleteObject(g_fontB16);
-    DeleteObject(g_fontN12);
+    ReleaseMainWindow(g_main);
     return 0;
 }
