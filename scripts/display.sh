@@ -1,7 +1,9 @@
 #!/bin/bash
 # Sourced: start_display starts a private Xvfb with the openbox window manager
 # (frames drawn, no 2 s stalls when windows close) and exports DISPLAY;
-# stop_display ends both.
+# stop_display ends both. The screen is large enough for the window at
+# 192 DPI (1840 px wide), which a smaller screen would clamp.
+kelvara_screen=${KELVARA_SCREEN:-3840x2160}
 _kelvara_xvfb_pid=
 _kelvara_wm_pid=
 
@@ -9,7 +11,7 @@ start_display() {
     local n
     for n in $(seq 90 140); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "${kelvara_screen}x24" -nolisten tcp >/dev/null 2>&1 &
         _kelvara_xvfb_pid=$!
         local i
         for i in $(seq 1 100); do

@@ -28,7 +28,9 @@ scripts/wine-run.sh "$prefix" 'C:\Kelvara\kelvara.exe' &
 app=$!
 sleep 5
 shot=$PWD/build/kelvara-screenshot.png
-import -window root -crop 960x320+160+230 +repage "$shot"
+# The window is centred: cut its neighbourhood out of the screen.
+screen_w=${kelvara_screen%x*} screen_h=${kelvara_screen#*x}
+import -window root -crop "960x320+$(((screen_w - 960) / 2))+$(((screen_h - 320) / 2))" +repage "$shot"
 echo "run: no display set; screenshot saved to $shot"
 kill "$app" 2>/dev/null || true
 pkill -f 'C:\\Kelvara\\kelvara.exe' 2>/dev/null || true

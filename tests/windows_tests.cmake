@@ -19,6 +19,8 @@ add_executable(kelvara_win_tests
     win/generate_faults_test.cpp
     win/process_test.cpp
     win/unprivileged_test.cpp
+    win/window_build_test.cpp
+    win/test_resources.rc
     win/test_main.cpp
 )
 kelvara_target_defaults(kelvara_win_tests)
@@ -37,9 +39,10 @@ set_tests_properties(win_unprivileged_tests PROPERTIES
     PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [1-9]|not root, cannot switch" FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
 
 # End to end: the real kelvara.exe driven with real input.
-add_executable(kelvara_e2e_tests e2e/app_driver.cpp e2e/window_test.cpp e2e/faults_test.cpp win/test_main.cpp)
+add_executable(kelvara_e2e_tests e2e/app_driver.cpp e2e/window_test.cpp e2e/faults_test.cpp e2e/accessibility_test.cpp e2e/dpi_test.cpp
+    win/test_main.cpp)
 kelvara_target_defaults(kelvara_e2e_tests)
-target_link_libraries(kelvara_e2e_tests PRIVATE kelvara_host_ops kelvara_test_support)
+target_link_libraries(kelvara_e2e_tests PRIVATE kelvara_host_ops kelvara_test_support oleacc ole32 oleaut32)
 set_target_properties(kelvara_e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KELVARA_TEST_BIN})
 add_dependencies(kelvara_e2e_tests kelvara webd_standin)
 add_test(NAME e2e_tests COMMAND kelvara_e2e_tests)

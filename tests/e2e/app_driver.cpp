@@ -220,3 +220,28 @@ void App::Settle() const {
     Sleep(60);
     WaitForInputIdle(process.hProcess, 1000);
 }
+
+// Saves the client area as a BMP for a person to look at.
+void SaveClientShot(HWND window, const std::wstring& path) {
+    RECT r;
+    GetClientRect(window, &r);
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
+    BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    DWORD size = static_cast<DWORD>(r.right * r.bottom * 4);
+    file.bfSize = file.bfOffBits + size;
+    std::string bytes(reinterpret_cast<char*>(&file), sizeof(file));
+    bytes.append(reinterpret_cast<char*>(&info.bmiHeader), sizeof(BITMAPINFOHEADER));
+    bytes.append(static_cast<char*>(bits), size);
+    WriteBytes(path, bytes);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+}

@@ -59,3 +59,6 @@ private:
     std::wstring exe_;
     bool fromLinux_ = false;
 };
+
+// Saves the window's client area as a BMP for a person to look at.
+void SaveClientShot(HWND window, const std::wstring& path);

@@ -10,31 +10,6 @@ constexpr ControlId kUser1Row[] = {编辑框3, 编辑框4, 选择框5, 选择框
 constexpr ControlId kUser2Row[] = {编辑框5, 编辑框6, 选择框10, 选择框11, 选择框12, 选择框13, 选择框14};
 constexpr ControlId kGuestRow[] = {选择框17, 选择框18, 选择框19, 选择框20, 选择框21};
 
-// Saves the client area as a BMP for a person to look at.
-void SaveClientShot(HWND window, const std::wstring& path) {
-    RECT r;
-    GetClientRect(window, &r);
-    HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
-    BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    DWORD size = static_cast<DWORD>(r.right * r.bottom * 4);
-    file.bfSize = file.bfOffBits + size;
-    std::string bytes(reinterpret_cast<char*>(&file), sizeof(file));
-    bytes.append(reinterpret_cast<char*>(&info.bmiHeader), sizeof(BITMAPINFOHEADER));
-    bytes.append(static_cast<char*>(bits), size);
-    WriteBytes(path, bytes);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
-}
-
 TEST(Window, OpensCentredWithTheTableLayoutAndTheStartState) {
     App app;
     ASSERT_TRUE(app.WaitForWindow());
