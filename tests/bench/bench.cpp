@@ -1,6 +1,7 @@
 // Side-by-side measurements under one Wine and one display: start-up of
-// kelvara.exe against a bare window, the generate click, the start-up process
-// scan, sizes and working sets. Prints a table of medians.
+// kelvara.exe against two floors (the same window without the tool's logic,
+// and a bare window), the generate click, the start-up process scan as more
+// processes run, sizes and working sets. Prints tables of medians.
 #include <windows.h>
 #include <psapi.h>
 
@@ -80,28 +81,52 @@ long long FileSize(const std::wstring& path) {
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+// Stand-ins of the given name, each in a folder of its own under dir.
+std::vector<PROCESS_INFORMATION> StartStandins(const TempDir& dir, const std::wstring& name, int count) {
+    std::vector<PROCESS_INFORMATION> started;
+    for (int i = 0; i < count; ++i) {
+        std::wstring folder = dir / (name + std::to_wstring(i));
+        CreateDirectoryW(folder.c_str(), nullptr);
+        CopyFileW(StandinExe().c_str(), (folder + L"\\" + name).c_str(), FALSE);
+        started.push_back(StartProgram(folder + L"\\" + name, folder));
+    }
+    return started;
+}
+
+double MedianScanMs(int runs, int* found) {
+    std::vector<double> times;
+    ProcessIdList ids;
+    for (int i = 0; i < runs; ++i) {
+        double t0 = NowMs();
+        *found = FindProcessIdsByName("webd.exe", ids);
+        times.push_back(NowMs() - t0);
+    }
+    return Median(times);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
     TempDir dir(L"kelvara-bench");
     const std::wstring kelvara = dir / L"kelvara.exe";
-    const std::wstring bare = TestBinDirectory() + L"\\bare_window.exe";
     CopyFileW((TestBinDirectory() + L"\\kelvara.exe").c_str(), kelvara.c_str(), FALSE);
-
-    std::vector<double> startKelvara, startBare, generate, wsKelvara, wsBare;
-    for (int i = 0; i < runs; ++i) {  // interleaved, so drift hits both alike
-        for (int which = 0; which < 2; ++which) {
-            bool isKelvara = (which == (i % 2));
-            Started s = StartAndWait(isKelvara ? kelvara : bare);
+    // The three programs, started in turn in every round so drift hits all alike.
+    const std::wstring programs[3] = {kelvara, TestBinDirectory() + L"\\same_window.exe",
+                                      TestBinDirectory() + L"\\bare_window.exe"};
+    std::vector<double> start[3], workingSet[3], generate;
+    for (int i = 0; i < runs; ++i) {
+        for (int k = 0; k < 3; ++k) {
+            int which = (i + k) % 3;
+            Started s = StartAndWait(programs[which]);
             if (s.ms < 0) {
                 std::fprintf(stderr, "bench: a start failed\n");
                 return 1;
             }
-            (isKelvara ? startKelvara : startBare).push_back(s.ms);
+            start[which].push_back(s.ms);
             WaitForInputIdle(s.process.hProcess, 2000);
-            (isKelvara ? wsKelvara : wsBare).push_back(static_cast<double>(WorkingSetKb(s.process.hProcess)));
-            if (isKelvara) {
+            workingSet[which].push_back(static_cast<double>(WorkingSetKb(s.process.hProcess)));
+            if (which == 0) {
                 // From the click on 生成 to its result box on screen.
                 HWND button = GetDlgItem(s.window, ControlCommandId(按钮1));
                 double t0 = NowMs();
@@ -117,39 +142,36 @@ int main(int argc, char** argv) {
         }
     }
 
-    // The start-up scan, with no server and with 20 stand-ins running.
-    std::vector<double> scanNone, scanTwenty;
-    ProcessIdList ids;
-    for (int i = 0; i < runs; ++i) {
-        double t0 = NowMs();
-        FindProcessIdsByName("webd.exe", ids);
-        scanNone.push_back(NowMs() - t0);
-    }
-    std::vector<PROCESS_INFORMATION> servers;
-    for (int i = 0; i < 20; ++i) {
-        std::wstring folder = dir / (L"server" + std::to_wstring(i));
-        CreateDirectoryW(folder.c_str(), nullptr);
-        CopyFileW(StandinExe().c_str(), (folder + L"\\webd.exe").c_str(), FALSE);
-        servers.push_back(StartProgram(folder + L"\\webd.exe", folder));
-    }
-    int found = 0;
-    for (int i = 0; i < runs; ++i) {
-        double t0 = NowMs();
-        found = FindProcessIdsByName("webd.exe", ids);
-        scanTwenty.push_back(NowMs() - t0);
-    }
+    // The start-up scan as more processes run: none of ours, 20 servers,
+    // then 100 more of another name that the scan reads and passes over.
+    int found0 = 0, found20 = 0, found120 = 0;
+    double scan0 = MedianScanMs(runs, &found0);
+    std::vector<PROCESS_INFORMATION> servers = StartStandins(dir, L"webd.exe", 20);
+    double scan20 = MedianScanMs(runs, &found20);
+    std::vector<PROCESS_INFORMATION> others = StartStandins(dir, L"other.exe", 100);
+    double scan120 = MedianScanMs(runs, &found120);
     for (PROCESS_INFORMATION& p : servers) EndProcess(p);
+    for (PROCESS_INFORMATION& p : others) EndProcess(p);
 
-    double floor = Median(startBare);
-    std::printf("| measurement (median of %d) | kelvara | bare window | ratio |\n|---|---|---|---|\n", runs);
-    std::printf("| start-up to window visible | %.1f ms | %.1f ms | %.2f |\n", Median(startKelvara), floor,
-                floor > 0 ? Median(startKelvara) / floor : 0.0);
-    std::printf("| working set after start-up | %.0f KB | %.0f KB | %.2f |\n", Median(wsKelvara), Median(wsBare),
-                Median(wsBare) > 0 ? Median(wsKelvara) / Median(wsBare) : 0.0);
-    std::printf("| exe size | %lld B | %lld B | %.2f |\n", FileSize(kelvara), FileSize(bare),
-                static_cast<double>(FileSize(kelvara)) / static_cast<double>(FileSize(bare)));
-    std::printf("| generate click to result box | %.1f ms | - | - |\n", Median(generate));
-    std::printf("| process scan, no server | %.2f ms | - | - |\n", Median(scanNone));
-    std::printf("| process scan, 20 servers (%d found) | %.2f ms | - | - |\n", found, Median(scanTwenty));
+    auto ratio = [](double a, double b) { return b > 0 ? a / b : 0.0; };
+    double tool = Median(start[0]), same = Median(start[1]), bare = Median(start[2]);
+    std::printf("| measurement (median of %d) | kelvara | same window | bare window | kelvara / same | kelvara / bare |\n"
+                "|---|---|---|---|---|---|\n", runs);
+    std::printf("| start-up to window visible | %.1f ms | %.1f ms | %.1f ms | %.3f | %.2f |\n", tool, same, bare,
+                ratio(tool, same), ratio(tool, bare));
+    double ws[3] = {Median(workingSet[0]), Median(workingSet[1]), Median(workingSet[2])};
+    std::printf("| working set after start-up | %.0f KB | %.0f KB | %.0f KB | %.3f | %.2f |\n", ws[0], ws[1], ws[2],
+                ratio(ws[0], ws[1]), ratio(ws[0], ws[2]));
+    double size[3];
+    for (int k = 0; k < 3; ++k) size[k] = static_cast<double>(FileSize(programs[k]));
+    std::printf("| exe size | %.0f B | %.0f B | %.0f B | %.2f | %.2f |\n", size[0], size[1], size[2],
+                ratio(size[0], size[1]), ratio(size[0], size[2]));
+    std::printf("| generate click to result box | %.1f ms | - | - | - | - |\n", Median(generate));
+    std::printf("\n| processes running beside the usual | servers found | start-up scan | per extra process |\n"
+                "|---|---|---|---|\n");
+    std::printf("| 0 | %d | %.2f ms | - |\n", found0, scan0);
+    std::printf("| 20 (webd.exe) | %d | %.2f ms | %.0f us |\n", found20, scan20, (scan20 - scan0) * 1000.0 / 20);
+    std::printf("| 120 (20 webd.exe, 100 other.exe) | %d | %.2f ms | %.0f us |\n", found120, scan120,
+                (scan120 - scan0) * 1000.0 / 120);
     return 0;
 }
