@@ -1,6 +1,7 @@
 #!/bin/bash
-# Measures kelvara.exe against a bare Win32 window side by side under the same
-# Wine and display, and prints a table of medians. Usage: bench.sh [RUNS]
+# Measures kelvara.exe against two floors side by side under the same Wine
+# and display (its own window without its logic, and a bare Win32 window),
+# and the start-up scan as processes grow; prints tables of medians. Usage: bench.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh >/dev/null

@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     wine wine64 xvfb xauth openbox xdotool x11-utils
-    fonts-wine fonts-wqy-microhei imagemagick locales python3
+    fonts-wine fonts-wqy-microhei imagemagick locales python3 unzip
 )
 
 sudo_if_needed() {

@@ -84,6 +84,16 @@ release_lane() {
             echo "release: $(basename "$f") DIFFERS between two builds"; ok=1
         fi
     done
+    # How the guide's name reads: GBK in the name field (Compressed Folders),
+    # and through the Unicode Path field as unzip reads it.
+    for f in build/release-check/a/*.zip; do
+        python3 scripts/check-zip.py "$f" kelvara.exe 使用说明.txt || ok=1
+        if LC_ALL=C.UTF-8 unzip -l "$f" | grep -q ' 使用说明\.txt$'; then
+            echo "release: unzip -l $(basename "$f") lists 使用说明.txt"
+        else
+            echo "release: unzip -l $(basename "$f") does not list 使用说明.txt"; ok=1
+        fi
+    done
     scripts/check-exe.sh build/release-check/a-build/win64/bin/kelvara.exe x86_64-w64-mingw32-objdump 307200 || ok=1
     scripts/check-exe.sh build/release-check/a-build/win32/bin/kelvara.exe i686-w64-mingw32-objdump 358400 || ok=1
     return $ok
