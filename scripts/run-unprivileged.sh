@@ -19,7 +19,7 @@ shift
 here=$(dirname "$(realpath "$0")")
 mkdir -p "$base/bin"
 cp "$program" "$base/bin/"
-cp "$here/wine-run.sh" "$here/display.sh" "$base/bin/"
+cp "$here/wine-run.sh" "$here/display.sh" "$here/probe-ia32.py" "$base/bin/"
 chown -R 65534:65534 "$base"
 # A folder nobody may read but not write, as Program Files is for a user
 # without administrator rights.

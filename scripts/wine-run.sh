@@ -11,31 +11,31 @@ export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all
 # No Mono or Gecko installer prompts: the tool needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# A prefix made before wine32 was installed has an empty syswow64 and cannot
-# start 32-bit programs (nor, then, any program): make it anew.
-if [ -x /usr/lib/wine/wine ] && [ -f "$prefix/system.reg" ] &&
-    ! ls "$prefix/drive_c/windows/syswow64/"*.dll >/dev/null 2>&1; then
-    echo "wine-run: remaking $prefix for 32-bit programs" >&2
-    wineserver -k 2>/dev/null || true
-    rm -rf "$prefix"
+wine=wine
+if [ -x /usr/lib/wine/wine ]; then
+    if python3 "$(dirname "$0")/probe-ia32.py" >/dev/null 2>&1; then
+        # A prefix made before wine32 was installed has an empty syswow64
+        # and cannot start 32-bit programs: make it anew.
+        if [ -f "$prefix/system.reg" ] && ! ls "$prefix/drive_c/windows/syswow64/"*.dll >/dev/null 2>&1; then
+            echo "wine-run: remaking $prefix for 32-bit programs" >&2
+            wineserver -k 2>/dev/null || true
+            rm -rf "$prefix"
+        fi
+    else
+        # wine32 installed where 32-bit programs cannot run: /usr/bin/wine
+        # would pick its loader and start nothing at all.
+        wine=/usr/lib/wine/wine64
+        export WINELOADER=$wine
+    fi
 fi
 
 if [ ! -f "$prefix/system.reg" ]; then
     mkdir -p "$(dirname "$prefix")"
     (
         flock 9
-        # A prefix made before wine32 was installed has an empty syswow64 and cannot
-# start 32-bit programs (nor, then, any program): make it anew.
-if [ -x /usr/lib/wine/wine ] && [ -f "$prefix/system.reg" ] &&
-    ! ls "$prefix/drive_c/windows/syswow64/"*.dll >/dev/null 2>&1; then
-    echo "wine-run: remaking $prefix for 32-bit programs" >&2
-    wineserver -k 2>/dev/null || true
-    rm -rf "$prefix"
-fi
-
-if [ ! -f "$prefix/system.reg" ]; then
+        if [ ! -f "$prefix/system.reg" ]; then
             echo "wine-run: making the Wine prefix $prefix" >&2
-            env LC_ALL=zh_CN.UTF-8 wine wineboot -i >/dev/null 2>&1 || true
+            env LC_ALL=zh_CN.UTF-8 "$wine" wineboot -i >/dev/null 2>&1 || true
             wineserver -w || true
             [ -f "$prefix/system.reg" ] || { echo "wine-run: could not make $prefix" >&2; exit 1; }
         fi
@@ -55,5 +55,5 @@ fi
 # LC_ALL through env: bash itself would warn that the locale is not generated,
 # while Wine only needs the name to choose code page 936.
 status=0
-env LC_ALL=zh_CN.UTF-8 wine "$@" || status=$?
+env LC_ALL=zh_CN.UTF-8 "$wine" "$@" || status=$?
 exit "$status"
