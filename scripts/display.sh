@@ -35,7 +35,8 @@ start_display() {
 
 stop_display() {
     [ -n "$_kelvara_wm_pid" ] && kill "$_kelvara_wm_pid" 2>/dev/null
-    [ -n "$_kelvara_xvfb_pid" ] && kill "$_kelvara_xvfb_pid" 2>/dev/null
+    # The display is gone: a later lane must not take the stale name for a live one.
+    [ -n "$_kelvara_xvfb_pid" ] && kill "$_kelvara_xvfb_pid" 2>/dev/null && unset DISPLAY
     _kelvara_wm_pid=
     _kelvara_xvfb_pid=
     return 0
