@@ -117,7 +117,7 @@ TEST(Faults, ACopyNamedWebdExeEndsOtherServersButNotItself) {
     ASSERT_TRUE(CopyFileW(StandinExe().c_str(), (serverDir / L"webd.exe").c_str(), FALSE));
     PROCESS_INFORMATION server = StartProgram(serverDir / L"webd.exe", serverDir.path);
     ASSERT_NE(server.hProcess, nullptr);
-    BoxAnswerer answerer(L"注意！", BoxAction::ClickOk);
+    BoxAnswerer answerer(L"注意！", BoxAction::ClickOk, 20000);  // two programs start before it shows
     AppStart start;
     start.exeName = L"webd.exe";
     App app(start);
