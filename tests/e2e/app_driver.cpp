@@ -36,10 +36,15 @@ App::App(const AppStart& start) : dir(L"kelvara-e2e"), fromLinux_(start.fromLinu
     if (start.fromLinux) {
         // A Linux program started from Wine: the wine loader then starts the
         // exe in this same Wine, and the window is found by its class.
-        std::wstring line = L"wine " + WideFromUtf8(UnixPathOf(exe_));
+        // The loader this Wine runs with, when scripts/wine-run.sh chose one.
+        wchar_t chosen[MAX_PATH] = {};
+        std::wstring wine = GetEnvironmentVariableW(L"WINELOADER", chosen, MAX_PATH) ? chosen : L"/usr/bin/wine";
+        std::wstring line = wine + L" " + WideFromUtf8(UnixPathOf(exe_));  // the loader finds itself by argv[0]
+        std::wstring program = L"Z:" + wine;
+        for (wchar_t& c : program) c = c == L'/' ? L'\\' : c;
         PROCESS_INFORMATION loader = {};
-        if (CreateProcessW(L"Z:\\usr\\bin\\wine", line.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\",
-                           &startup, &loader)) {
+        if (CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\", &startup,
+                           &loader)) {
             CloseHandle(loader.hThread);
             CloseHandle(loader.hProcess);
         }
