@@ -38,9 +38,8 @@ bool FileRead(std::string_view path, ByteArray& bytes);
 // directory) or oldPath does not.
 bool FileRename(std::string_view oldPath, std::string_view newPath);
 bool FileDelete(std::string_view path);
-// A file's attributes as the system keeps them, to be put back unchanged;
-// kNoFileAttributes when there is no such entry.
-inline constexpr uint32_t kNoFileAttributes = 0xFFFFFFFF;
+// A file's attributes as the system keeps them, to be put back unchanged
+// (all bits set when there is no such entry).
 uint32_t FileAttributes(std::string_view path);
 bool FileSetAttributes(std::string_view path, uint32_t attributes);
 // Clears the read-only attribute of a file (not of a directory); false when

@@ -32,7 +32,7 @@ def write_zip(out, epoch, paths):
     for path in paths:
         name = os.path.basename(path)
         name_bytes = name.encode("gbk")
-        extra = unicode_path_field(name_bytes, name) if name_bytes != name.encode("ascii", "replace") else b""
+        extra = b"" if name.isascii() else unicode_path_field(name_bytes, name)
         with open(path, "rb") as f:
             data = f.read()
         packer = zlib.compressobj(9, zlib.DEFLATED, -15)

@@ -21,6 +21,14 @@ bool g_portCheckPending = false;
 HWND Control(ControlId id) { return g_main.controls[id]; }
 const ControlRow* RowOf(HWND control) { return RowOfControl(g_main, control); }
 
+// What the box shows, as the system holds it (before any conversion to GBK).
+std::wstring ControlTextW(ControlId editBox) {
+    HWND control = Control(editBox);
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 // The port box takes control characters, the minus sign and digits as typed;
 // pasted text is not filtered.
 LRESULT CALLBACK PortBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
@@ -207,22 +215,14 @@ int StartingShowCommand(int launchedWith) {
 
 }  // namespace
 
-Text GetControlText(ControlId editBox) {
-    HWND control = Control(editBox);
-    int length = GetWindowTextLengthW(control);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    int got = GetWindowTextW(control, text.data(), length + 1);
-    return GbkFromWide(text.data(), got);
-}
+Text GetControlText(ControlId editBox) { return GbkFromWide(ControlTextW(editBox)); }
 
 void SetControlText(ControlId editBox, std::string_view text) {
     SetWindowTextW(Control(editBox), WideFromGbk(text).c_str());
 }
 
 FieldFault ControlTextFault(ControlId editBox) {
-    HWND control = Control(editBox);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    std::wstring text = ControlTextW(editBox);
     for (wchar_t c : text) {
         if (c < 0x20 || c == 0x7F) return FieldFault::ControlCharacter;
     }

@@ -1,5 +1,7 @@
 #include "tests/e2e/app_driver.h"
 
+#include "ui/window_build_win.h"
+
 namespace {
 
 // The Linux path of a Windows path, as Wine's own kernel32 tells it.
@@ -80,7 +82,7 @@ bool App::WaitForWindow(DWORD timeoutMs) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < timeoutMs) {
         if (fromLinux_ && !process.hProcess) {
-            HWND found = FindWindowW(L"KelvaraMainWindow", nullptr);
+            HWND found = FindWindowW(kMainWindowClass, nullptr);
             DWORD pid = 0;
             process.dwThreadId = found ? GetWindowThreadProcessId(found, &pid) : 0;
             if (pid) {
@@ -90,7 +92,7 @@ bool App::WaitForWindow(DWORD timeoutMs) {
             Sleep(20);
             continue;
         }
-        if (HWND found = FindVisibleWindowOf(process.dwProcessId, L"KelvaraMainWindow")) {
+        if (HWND found = FindVisibleWindowOf(process.dwProcessId, kMainWindowClass)) {
             window = found;
             WaitForInputIdle(process.hProcess, 2000);
             return true;

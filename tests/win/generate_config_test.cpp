@@ -7,8 +7,6 @@
 
 namespace {
 
-Settings Sample(const char* share = "D:\\web\\") { return SampleSettings(share); }
-
 BoxSeen Generate(const std::wstring& dir, const Settings& s, const wchar_t* title = L"true",
                  BoxAction answer = BoxAction::ClickOk) {
     return RunGenerate(dir, s, title, answer);
@@ -29,7 +27,7 @@ TEST(GenerateConfig, BackupRotationKeepsThePreviousConfiguration) {
         {"webd.conf and leftover temporary", true, false, true, "conf-old"},
         {"all three", true, true, true, "conf-old"},
     };
-    const Settings s = Sample();
+    const Settings s = SampleSettings();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir dir;
@@ -48,14 +46,14 @@ TEST(GenerateConfig, BackupRotationKeepsThePreviousConfiguration) {
 TEST(GenerateConfig, LeftoverTemporaryBackupSurvivesWhenThereIsNothingToRotate) {
     TempDir dir;
     ASSERT_TRUE(WriteBytes(dir / L"webd.conf.bak2", "bak2-old"));
-    Generate(dir.path, Sample());
+    Generate(dir.path, SampleSettings());
     EXPECT_EQ(ReadBytes(dir / L"webd.conf.bak2"), "bak2-old");
 }
 
 TEST(GenerateConfig, TwoClicksLeaveTheFirstTextInTheBackup) {
     TempDir dir;
-    Settings first = Sample("D:\\first\\");
-    Settings second = Sample("D:\\second\\");
+    Settings first = SampleSettings("D:\\first\\");
+    Settings second = SampleSettings("D:\\second\\");
     Generate(dir.path, first);
     Generate(dir.path, second);
     EXPECT_EQ(ReadBytes(dir / L"webd.conf"), BuildConfigText(second));
@@ -69,7 +67,7 @@ TEST(GenerateConfig, PathsWithoutADriveLetterSkipTheBackupButStillWrite) {
     ASSERT_TRUE(WriteBytes(dir / L"webd.conf", "conf-old"));
     ASSERT_TRUE(WriteBytes(dir / L"webd.conf.bak", "bak-old"));
     ASSERT_TRUE(WriteBytes(dir / L"webd.conf.bak2", "bak2-old"));
-    Settings s = Sample();
+    Settings s = SampleSettings();
     BoxSeen seen = Generate(L"\\\\?\\" + dir.path, s);
     EXPECT_EQ(seen.text, L"成功");
     EXPECT_EQ(ReadBytes(dir / L"webd.conf"), BuildConfigText(s));
@@ -86,7 +84,7 @@ TEST(GenerateConfig, AReadOnlyConfigurationKeepsRotatingClickAfterClick) {
     std::string previous = "conf-old";
     for (const char* share : {"D:\\one\\", "D:\\two\\", "D:\\three\\"}) {
         SCOPED_TRACE(share);
-        Settings s = Sample(share);
+        Settings s = SampleSettings(share);
         EXPECT_EQ(Generate(dir.path, s).text, L"成功");
         EXPECT_EQ(ReadBytes(dir / L"webd.conf"), BuildConfigText(s));
         EXPECT_EQ(ReadBytes(dir / L"webd.conf.bak"), previous);
@@ -104,7 +102,7 @@ TEST(GenerateConfig, LongFieldsAndGbkRunDirectoriesAreWrittenInFull) {
         std::wstring dir = top / name;
         ASSERT_TRUE(CreateDirectoryW(dir.c_str(), nullptr));
         ASSERT_TRUE(WriteBytes(dir + L"\\webd.conf", "conf-old"));
-        Settings s = Sample();
+        Settings s = SampleSettings();
         s.SharePath = std::string(40000, 'x') + "共享";
         s.User1.Password = std::string(30000, 'p');
         s.BrowserPath = std::string(20000, 'b');
@@ -130,7 +128,7 @@ TEST(GenerateConfig, OffersToStartTheServerAndStartsItOnlyOnOk) {
         SCOPED_TRACE(static_cast<int>(c.answer));
         TempDir dir;
         ASSERT_TRUE(CopyFileW(StandinExe().c_str(), (dir / L"webd.exe").c_str(), FALSE));
-        BoxSeen seen = Generate(dir.path, Sample(), L"true", c.answer);
+        BoxSeen seen = Generate(dir.path, SampleSettings(), L"true", c.answer);
         EXPECT_EQ(seen.text, L"成功\r\n是否运行webd");
         EXPECT_TRUE(seen.hasCancel);
         std::vector<std::string> records = WaitForStartRecords(dir.path, 1, c.started ? 5000 : 1500);
@@ -146,10 +144,10 @@ TEST(GenerateConfig, OffersToStartTheServerAndStartsItOnlyOnOk) {
 TEST(GenerateConfig, ADirectoryNamedWebdExeIsOfferedAndFailsSilently) {
     TempDir dir;
     ASSERT_TRUE(CreateDirectoryW((dir / L"webd.exe").c_str(), nullptr));
-    BoxSeen seen = Generate(dir.path, Sample(), L"true", BoxAction::ClickOk);
+    BoxSeen seen = Generate(dir.path, SampleSettings(), L"true", BoxAction::ClickOk);
     EXPECT_EQ(seen.text, L"成功\r\n是否运行webd");
     EXPECT_TRUE(NoBoxAppears(L"false", 300));
-    EXPECT_EQ(ReadBytes(dir / L"webd.conf"), BuildConfigText(Sample()));
+    EXPECT_EQ(ReadBytes(dir / L"webd.conf"), BuildConfigText(SampleSettings()));
 }
 
 }  // namespace
