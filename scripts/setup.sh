@@ -44,7 +44,7 @@ fi
 
 # Wine takes code page 936 from LC_ALL=zh_CN.UTF-8 even without the locale,
 # but then cannot name non-ASCII files on the Linux side (error 2): generate it.
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+if ! grep -qi '^zh_CN\.utf-\?8$' <<<"$(locale -a 2>/dev/null)"; then
     echo "setup: generating the zh_CN.UTF-8 locale"
     sudo_if_needed localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 fi

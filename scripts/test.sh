@@ -85,10 +85,13 @@ release_lane() {
         fi
     done
     # How the guide's name reads: GBK in the name field (Compressed Folders),
-    # and through the Unicode Path field as unzip reads it.
+    # and through the Unicode Path field as unzip reads it. The listing is
+    # read whole first: grep -q leaves at its first match, and unzip, which
+    # writes line by line, would die of SIGPIPE and fail the pipeline.
     for f in build/release-check/a/*.zip; do
         python3 scripts/check-zip.py "$f" kelvara.exe 使用说明.txt || ok=1
-        if LC_ALL=C.UTF-8 unzip -l "$f" | grep -q ' 使用说明\.txt$'; then
+        listing=$(LC_ALL=C.UTF-8 unzip -l "$f")
+        if grep -q ' 使用说明\.txt$' <<<"$listing"; then
             echo "release: unzip -l $(basename "$f") lists 使用说明.txt"
         else
             echo "release: unzip -l $(basename "$f") does not list 使用说明.txt"; ok=1
